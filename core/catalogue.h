@@ -1,0 +1,100 @@
+// catalogue.h: the operation catalogue, the plug-in table of the workbench, and the control ids it names.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "core/controls.h"
+
+// Operation ids. Both RSA rows carry OP_RSA; id 10 is not used.
+enum : std::int32_t {
+    OP_SEPARATOR = 0,
+    OP_XOR = 1,
+    OP_AES = 2,
+    OP_DES = 3,
+    OP_MKWK_DES = 4,
+    OP_TDES = 5,
+    OP_TDES_K24 = 6,
+    OP_TDES_MAC = 7,
+    OP_MKWK_TDES = 8,
+    OP_RSA = 9,
+    OP_MD5 = 11,
+    OP_SHA1 = 12,
+    OP_SHA256 = 13,
+    OP_SHA384 = 14,
+    OP_SHA512 = 15,
+    OP_CRC16 = 16,
+    OP_DUKPT_DES_PIN = 17,
+    OP_DUKPT_DES_MAC = 18,
+    OP_DUKPT_TDES_PIN = 19,
+    OP_DUKPT_TDES_MAC_REQ = 20,
+    OP_DUKPT_TDES_MAC_RESP = 21,
+    OP_DUKPT_TDES_DATA_REQ = 22,
+    OP_DUKPT_TDES_DATA_RESP = 23,
+    OP_DUKPT_IPEK = 24,
+    OP_PARITY_LSB_ODD = 25,
+    OP_PARITY_LSB_EVEN = 26,
+    OP_PARITY_MSB_ODD = 27,
+    OP_PARITY_MSB_EVEN = 28,
+    OP_END = 29,
+};
+
+// Flags word; only the low 16 bits are used.
+enum : std::uint32_t {
+    OPF_ECB = 0x0001,
+    OPF_CBC = 0x0002,
+    OPF_MAC = 0x0004,
+    OPF_REVERSE = 0x0008,
+    OPF_CHECK_VALUE = 0x0010,
+    OPF_IPEK_OPTION = 0x0020,
+    OPF_OUTPUT_TAIL = 0xC000, // how many input fields, counted back from field 3, are outputs
+};
+
+inline constexpr std::uint32_t TAIL_NONE = 0x0000;
+inline constexpr std::uint32_t TAIL_FIELD3 = 0x4000;
+inline constexpr std::uint32_t TAIL_FIELD2 = 0x8000;
+inline constexpr std::uint32_t TAIL_FIELD1 = 0xC000;
+
+using OperationHandler = int (*)();
+
+// A field's title (nullptr hides the field) and the picture beside it.
+struct FieldLook {
+    const char* label;
+    std::int32_t icon;
+};
+
+struct OperationRow {
+    std::int32_t id;
+    const char* name;
+    FieldLook field[5]; // label[i], icon[i] for fields 0 to 4
+    const char* help;
+    OperationHandler handler;
+    std::uint32_t flags;
+};
+
+inline constexpr int CATALOGUE_ROWS = 44; // 43 drop-list entries and the end row
+extern const std::array<OperationRow, CATALOGUE_ROWS> catalogue;
+
+inline std::uint32_t row_tail(const OperationRow& row) { return row.flags & OPF_OUTPUT_TAIL; }
+
+// Field i (1 to 3) is an output of the row; field 4 always is.
+bool field_is_output(const OperationRow& row, int index);
+
+// Control ids of each field, indexed 0 to 4; -1 where a field has none.
+extern const std::array<int, 5> field_edit_id;
+extern const std::array<int, 5> field_label_id;
+extern const std::array<int, 5> field_counter_id;
+extern const std::array<int, 5> field_ascii_id;
+extern const std::array<int, 5> field_adjust_id;
+extern const std::array<int, 5> field_icon_id;
+
+// The catalogue pictures, loaded once when the main window opens; closed by a slot with id 0.
+struct BitmapSlot {
+    std::int32_t id;
+    std::uintptr_t image; // PictureRef, 0 if loading failed
+};
+inline constexpr int BITMAP_SLOTS = 27; // 26 pictures and the closing slot
+extern std::array<BitmapSlot, BITMAP_SLOTS> bitmap_table;
+
+// The loaded image for an icon value, or 0 when it is negative, not in the table or not loaded.
+std::uintptr_t resolve_icon(std::int32_t icon);

@@ -1,0 +1,17 @@
+// handlers.h: the operation handlers that the catalogue rows name. Each takes no arguments,
+// reads the selected row and its fields, reports its own errors, and returns a status nobody reads.
+#pragma once
+
+int block_cipher_handler(); // symmetric/: AES, DES, Triple-DES, MACs, MK/WK and DUKPT rows
+
+int ipek_handler(); // symmetric/: DUKPT Triple-DES IPEK derivation
+
+int rsa_handler(); // rsa/: raw RSA
+
+int rsa_keygen_handler(); // rsa/: RSA key generation
+
+int digest_handler(); // digest/: CRC16, MD5, SHA-1, SHA-256, SHA-384, SHA-512
+
+int xor_handler(); // digest/: exclusive OR of up to four values
+
+int parity_adjust_handler(); // digest/: the four parity adjustments

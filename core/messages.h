@@ -1,0 +1,15 @@
+// messages.h: the message boxes that handlers and the codec show.
+#pragma once
+
+#include <string_view>
+
+inline constexpr std::string_view CAPTION_ERROR = "Ooops!";
+inline constexpr std::string_view CAPTION_PROGRAM = "Tabrix!";
+inline constexpr std::string_view MSG_INTERNAL_ERROR = "ERROR!";
+inline constexpr std::string_view MSG_INVALID_FIELD_SIZE = "Invalid field size!";
+
+// "Ooops!" with the error icon.
+void show_error(std::string_view text);
+
+// "Ooops!" with the error icon; then the field's whole text is selected and it gets the focus.
+void show_field_error(int field_index, std::string_view text);

@@ -1,0 +1,106 @@
+// fake_window.h: a window seam that records every control's state, for driving the controller headless.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/seam.h"
+
+struct FakeControl {
+    std::string text;
+    bool visible = true;
+    bool enabled = true;
+    bool checked = false;
+    bool read_only = false;
+    int text_limit = 0;
+    PictureRef picture = 0;
+    std::vector<std::string> items; // drop-list entries
+    int selection = -1;             // drop-list selection
+};
+
+struct FakeMessage {
+    std::string text;
+    std::string caption;
+    MessageIcon icon;
+};
+
+class FakeWindow : public WindowSeam {
+public:
+    std::map<int, FakeControl> controls;
+    std::vector<FakeMessage> messages;
+    std::string title;
+    bool icons_set = false;
+    int focus = 0;           // control that has the keyboard focus
+    int selected_all = 0;    // control whose whole text was selected last
+    std::optional<unsigned> timer;  // id of the running one-shot timer
+    unsigned timer_delay = 0;
+    CursorKind cursor = CursorKind::Arrow;
+    std::vector<CursorKind> cursor_history;
+    int about_boxes_opened = 0;
+    std::optional<int> exit_code;
+
+    // Pictures: a loaded picture's reference is 0x10000 + its resource id.
+    std::set<int> failing_pictures;
+    std::set<PictureRef> loaded_pictures;
+
+    // Clipboard.
+    std::string clipboard;
+    bool clipboard_is_open = false;
+    bool clipboard_emptied = false;
+    bool fail_alloc = false;
+    bool fail_lock = false;
+    std::size_t last_alloc_bytes = 0;
+    std::vector<std::vector<char>> blocks; // every block handed out, index + 1 is its reference
+    std::set<ClipboardBlock> freed_blocks;
+
+    // Window rectangles for centre_window.
+    std::map<WindowRef, WindowRect> rects;
+    std::map<WindowRef, WindowRef> parents;
+    static constexpr WindowRef MAIN = 1;
+    static constexpr WindowRef DESKTOP = 100;
+
+    FakeControl& operator[](int id) { return controls[id]; }
+
+    std::string text(int id, int max_chars) override;
+    void set_text(int id, std::string_view text) override;
+    void show(int id, bool visible) override { controls[id].visible = visible; }
+    void enable(int id, bool enabled) override { controls[id].enabled = enabled; }
+    bool checked(int id) override { return controls[id].checked; }
+    void set_checked(int id, bool checked) override { controls[id].checked = checked; }
+    void set_read_only(int id, bool read_only) override { controls[id].read_only = read_only; }
+    void limit_text(int id, int max_chars) override { controls[id].text_limit = max_chars; }
+    void select_all_and_focus(int id) override;
+    void list_add(int id, std::string_view text) override { controls[id].items.emplace_back(text); }
+    void list_select(int id, int index) override { controls[id].selection = index; }
+    int list_selection(int id) override { return controls[id].selection; }
+
+    PictureRef load_picture(int resource_id) override;
+    void set_picture(int id, PictureRef picture) override { controls[id].picture = picture; }
+    void free_picture(PictureRef picture) override { loaded_pictures.erase(picture); }
+
+    void set_title(std::string_view t) override { title = t; }
+    void set_program_icons() override { icons_set = true; }
+    void message_box(std::string_view text, std::string_view caption, MessageIcon icon) override;
+    void start_timer(unsigned id, unsigned delay_ms) override;
+    void stop_timer(unsigned id) override;
+    void set_cursor(CursorKind c) override;
+    void open_about_box() override { ++about_boxes_opened; }
+    void quit(int code) override { exit_code = code; }
+
+    bool clipboard_open() override;
+    void clipboard_empty() override;
+    ClipboardBlock clipboard_alloc(std::size_t bytes) override;
+    char* clipboard_lock(ClipboardBlock block) override;
+    void clipboard_unlock(ClipboardBlock) override {}
+    void clipboard_free(ClipboardBlock block) override { freed_blocks.insert(block); }
+    void clipboard_set_text(ClipboardBlock block) override;
+    void clipboard_close() override { clipboard_is_open = false; }
+
+    WindowRef main_window() override { return MAIN; }
+    WindowRef reference_window(WindowRef window) override;
+    WindowRect window_rect(WindowRef window) override { return rects[window]; }
+    void move_to_top(WindowRef window, int x, int y) override;
+};
