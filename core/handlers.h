@@ -15,3 +15,6 @@ int digest_handler(); // digest/: CRC16, MD5, SHA-1, SHA-256, SHA-384, SHA-512
 int xor_handler(); // digest/: exclusive OR of up to four values
 
 int parity_adjust_handler(); // digest/: the four parity adjustments
+
+// symmetric/: writes the key check value line (control 1052) for the key in field 2.
+void show_check_value();
