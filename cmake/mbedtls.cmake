@@ -2,7 +2,7 @@
 # libmbedtls-dev; Windows builds compile bignum.c and what it needs from the Debian source package
 # that scripts/fetch-mbedtls puts into build/mbedtls-src, with the library's assembly enabled.
 if(WIN32)
-  set(TABRIX_MBEDTLS_SRC ${CMAKE_SOURCE_DIR}/build/mbedtls-src)
+  get_filename_component(TABRIX_MBEDTLS_SRC ${CMAKE_CURRENT_LIST_DIR}/../build/mbedtls-src ABSOLUTE)
   if(NOT EXISTS ${TABRIX_MBEDTLS_SRC}/library/bignum.c)
     message(FATAL_ERROR "mbedTLS source missing in ${TABRIX_MBEDTLS_SRC}: run scripts/fetch-mbedtls first")
   endif()
