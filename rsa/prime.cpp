@@ -16,6 +16,35 @@ constexpr RoundRow ROUND_TABLE[] = {
     {1300, 2}, {850, 3}, {650, 4}, {350, 8}, {250, 12}, {150, 18}, {0, 27},
 };
 
+// SMALL_PRIMES in runs whose products stay below 2^31 (a positive digit of mbedTLS on 32-bit builds too).
+constexpr std::size_t PRODUCT_COUNT = [] {
+    std::size_t count = 0;
+    std::uint64_t product = 1;
+    for (std::uint16_t p : SMALL_PRIMES) {
+        if (product * p >= (std::uint64_t{1} << 31)) {
+            ++count;
+            product = 1;
+        }
+        product *= p;
+    }
+    return count + 1;
+}();
+
+constexpr auto PRIME_PRODUCTS = [] {
+    std::array<std::uint32_t, PRODUCT_COUNT> products{};
+    std::size_t count = 0;
+    std::uint64_t product = 1;
+    for (std::uint16_t p : SMALL_PRIMES) {
+        if (product * p >= (std::uint64_t{1} << 31)) {
+            products[count++] = static_cast<std::uint32_t>(product);
+            product = 1;
+        }
+        product *= p;
+    }
+    products[count] = static_cast<std::uint32_t>(product);
+    return products;
+}();
+
 // X := a number of draws random bytes, the first draw its lowest byte.
 int fill_random(mbedtls_mpi* X, std::size_t draws, const RandomSource& random) {
     constexpr std::size_t limb_bytes = sizeof(mbedtls_mpi_uint);
@@ -63,15 +92,21 @@ int prime_test(const mbedtls_mpi* X, const RandomSource& random) {
     if (mbedtls_mpi_get_bit(X, 0) == 0)
         return PRIME_NOT_ACCEPTABLE;
 
+    // Trial division in ascending order. X mod p is taken from X mod (a product of consecutive
+    // small primes below 2^31), one pass over X's limbs for several primes.
     int ret;
-    for (std::uint16_t p : SMALL_PRIMES) {
-        if (mbedtls_mpi_cmp_int(X, p) <= 0)
-            return 0;
-        mbedtls_mpi_uint r;
-        if ((ret = mbedtls_mpi_mod_int(&r, X, p)) != 0)
+    std::size_t next = 0;
+    for (const std::uint32_t product : PRIME_PRODUCTS) {
+        mbedtls_mpi_uint rest;
+        if ((ret = mbedtls_mpi_mod_int(&rest, X, static_cast<mbedtls_mpi_sint>(product))) != 0)
             return ret;
-        if (r == 0)
-            return PRIME_NOT_ACCEPTABLE;
+        for (; next < SMALL_PRIMES.size() && product % SMALL_PRIMES[next] == 0; ++next) {
+            const std::uint16_t p = SMALL_PRIMES[next];
+            if (mbedtls_mpi_cmp_int(X, p) <= 0)
+                return 0;
+            if (rest % p == 0)
+                return PRIME_NOT_ACCEPTABLE;
+        }
     }
 
     // X - 1 = 2^s * R with R odd
