@@ -81,10 +81,3 @@ std::int32_t CountingDraws::draw(void* state) {
     ++self->draws;
     return static_cast<std::int32_t>(xorshift(self->x));
 }
-
-int reference_rng(void* state, unsigned char* out, std::size_t length) {
-    auto* x = static_cast<std::uint32_t*>(state);
-    for (std::size_t i = 0; i < length; ++i)
-        out[i] = static_cast<unsigned char>(xorshift(*x));
-    return 0;
-}

@@ -51,6 +51,3 @@ struct CountingDraws {
     RandomSource source() { return {draw, this}; }
     static std::int32_t draw(void* state);
 };
-
-// The random bytes callback that mbedTLS's own prime test wants, fed by xorshift.
-int reference_rng(void* state, unsigned char* out, std::size_t length);
