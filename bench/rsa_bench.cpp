@@ -1,6 +1,6 @@
 // rsa_bench.cpp: speed of RSA-4096 key generation against `openssl genrsa 4096`, of rsa_modexp
 // against mbedtls_mpi_exp_mod on the same 4096-bit numbers, and of one HAVEGE fill.
-// Usage: rsa_bench [key generations, default 10]
+// Usage: rsa_bench [key generations, default 20]
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -100,7 +100,7 @@ void keygen(int runs) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const int keys = argc > 1 ? std::max(0, std::atoi(argv[1])) : 10;
+    const int keys = argc > 1 ? std::max(0, std::atoi(argv[1])) : 20;
     havege(101);
     modexp(5);
     if (keys > 0)
