@@ -66,17 +66,6 @@ TEST_F(Havege, OffsetsAndRefill)
     EXPECT_EQ(std::memcmp(first->pool, second->pool, sizeof first->pool), 0);
 }
 
-TEST_F(Havege, FillMixesPoolAndWalkOnward)
-{
-    // A fill starts its locals afresh but keeps mixing the pool and walk table it finds.
-    havege_counter = constant_a;
-    havege_init(first.get());
-    std::memcpy(second.get(), first.get(), sizeof(HavegeState));
-    havege_fill(second.get());
-    EXPECT_NE(std::memcmp(first->pool, second->pool, sizeof first->pool), 0);
-    EXPECT_NE(std::memcmp(first->walk, second->walk, sizeof first->walk), 0);
-}
-
 TEST_F(Havege, TwoRealGeneratorsDiffer)
 {
     havege_init(first.get());
@@ -84,12 +73,3 @@ TEST_F(Havege, TwoRealGeneratorsDiffer)
     EXPECT_NE(stream(first.get(), 64), stream(second.get(), 64));
 }
 
-TEST_F(Havege, RandomSourceDrawsFromTheState)
-{
-    havege_counter = constant_a;
-    havege_init(first.get());
-    havege_init(second.get());
-    const RandomSource source = havege_source(first.get());
-    for (int i = 0; i < 600; ++i)
-        ASSERT_EQ(random_byte(source), static_cast<std::uint8_t>(havege_draw(second.get()))) << i;
-}

@@ -57,18 +57,6 @@ TEST(PrimeTest, KnownNumbers)
     }
 }
 
-TEST(PrimeTest, RoundsByCandidateSize)
-{
-    // Primes of 4k bits for keys of k bytes.
-    struct Case { int k; int rounds; };
-    const Case cases[] = {
-        {16, 27}, {37, 27}, {38, 18}, {62, 18}, {63, 12}, {87, 12}, {88, 8},
-        {162, 8}, {163, 4}, {212, 4}, {213, 3}, {324, 3}, {325, 2}, {512, 2},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(prime_rounds(4 * static_cast<std::size_t>(c.k)), c.rounds) << c.k;
-}
-
 TEST(PrimeTest, EachRoundDrawsFourBytesPer32BitLimb)
 {
     // A prime passes every round, so its draws are rounds x 4 x limbs.
