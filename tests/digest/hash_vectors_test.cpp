@@ -123,7 +123,7 @@ TEST(HashVectors, Sha384IsNotATruncatedSha512)
 
 TEST(HashVectors, OperationsThatAreNotHashesWriteNothing)
 {
-    for (std::int32_t op : {OP_CRC16, OP_XOR, OP_AES, OP_SEPARATOR, OP_END, std::int32_t{10}}) {
+    for (std::int32_t op : {std::int32_t{OP_CRC16}, std::int32_t{OP_XOR}, std::int32_t{OP_SEPARATOR}, std::int32_t{OP_END}, std::int32_t{10}}) {
         std::uint8_t out[HASH_MAX_BYTES] = {};
         EXPECT_EQ(hash_message(op, ascii_bytes("abc"), out), 0) << "op " << op;
         EXPECT_EQ(to_hex(out), std::string(2 * HASH_MAX_BYTES, '0')) << "op " << op;
