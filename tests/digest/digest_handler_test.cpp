@@ -23,23 +23,16 @@ struct RowCase {
 
 // CRC16: the Catalogue of parametrised CRC algorithms check values of "123456789" for XMODEM (no
 // initial value) and CCITT-FALSE (FF FF); AUG-CCITT's initial value 1D0F on 01 02; empty data echoes
-// the initial value. Hash rows: the digest of "abc" and of the empty message (RFC 1321 A.5,
-// FIPS 180-4 examples).
+// the initial value. Hash rows: the digest of the empty message (RFC 1321 A.5, FIPS 180-4
+// examples), and of "abc" for the two rows that no other case here runs on data.
 const RowCase row_cases[] = {
     {.row = "CRC16", .data = "31 32 33 34 35 36 37 38 39", .crc_iv = "", .hash = "31C3", .counter = "2 bytes"},
     {.row = "CRC16", .data = "313233343536373839", .crc_iv = "ff ff", .hash = "29B1", .counter = "2 bytes"},
     {.row = "CRC16", .data = "0102", .crc_iv = "1D0F", .hash = "97B3", .counter = "2 bytes"},
     {.row = "CRC16", .data = "", .crc_iv = "", .hash = "0000", .counter = "2 bytes"},
     {.row = "CRC16", .data = "", .crc_iv = "12 34", .hash = "1234", .counter = "2 bytes"},
-    {.row = "MD5", .data = "616263", .crc_iv = "", .hash = "900150983CD24FB0D6963F7D28E17F72", .counter = "16 bytes"},
     {.row = "MD5", .data = "", .crc_iv = "", .hash = "D41D8CD98F00B204E9800998ECF8427E", .counter = "16 bytes"},
-    {.row = "SHA-1", .data = "616263", .crc_iv = "", .hash = "A9993E364706816ABA3E25717850C26C9CD0D89D", .counter = "20 bytes"},
     {.row = "SHA-1", .data = "", .crc_iv = "", .hash = "DA39A3EE5E6B4B0D3255BFEF95601890AFD80709", .counter = "20 bytes"},
-    {.row = "SHA-256",
-     .data = "616263",
-     .crc_iv = "",
-     .hash = "BA7816BF8F01CFEA414140DE5DAE2223B00361A396177A9CB410FF61F20015AD",
-     .counter = "32 bytes"},
     {.row = "SHA-256",
      .data = "",
      .crc_iv = "",
