@@ -171,17 +171,6 @@ TEST(Dukpt, DataKeysAreEncryptedVariants) {
     }
 }
 
-TEST(Dukpt, KsnsDifferingOnlyInTheCounterShareTheIpek) {
-    // Counter 0x1FFFFF on the same device as the published data: its key steps start from the same IPEK.
-    const Derived all_ones = derive(BDK, "FFFF9876543210FFFFFF", DUKPT_TDES_PIN);
-    const Derived from_ipek = derive(IPEK, "FFFF9876543210FFFFFF", DUKPT_TDES_PIN | DUKPT_KEY_IS_IPEK);
-    EXPECT_EQ(all_ones.key, from_ipek.key);
-    // A different device identifier (a bit of byte 8 above the counter) changes the IPEK.
-    std::uint8_t ipek[16];
-    dukpt_ipek(from_hex(BDK).data(), from_hex("FFFF9876543210C00000").data(), ipek);
-    EXPECT_NE(to_hex(ipek, 16), IPEK);
-}
-
 // Counter 0x1FFFFF walks 21 steps: it is one step on from the register of 0x1FFFFE.
 TEST(Dukpt, FullCounterIsOneStepOnFromItsPredecessor) {
     const std::string before = invert_bytes(derive(BDK, "FFFF9876543210FFFFFE", DUKPT_TDES_PIN).key.c_str(), {7, 15});
