@@ -1,7 +1,6 @@
 // check_value.cpp: the key check value line beside field 2's title, kept up to date while a key is typed.
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 
 #include "core/controller.h"
 #include "core/field.h"
