@@ -42,6 +42,7 @@ TEST_F(KeyGeneration, PairsOfSeveralSizesWorkBothWays)
     const Case cases[] = {{16, 3}, {16, 0x010001}, {17, 3}, {17, 0x010001}, {64, 3}, {64, 0x010001}};
     std::mt19937 rng(16);
     for (const Case& c : cases) {
+        rsa_key_free(&key);
         rsa_key_reset(&key, havege_source(random_state.get()));
         ASSERT_EQ(rsa_generate_key(&key, 8 * c.k, c.e), 0) << c.k;
         EXPECT_EQ(mbedtls_mpi_bitlen(&key.N), 8u * c.k) << c.k;
@@ -115,6 +116,7 @@ TEST_F(KeyGeneration, RefusedBeforeAnyDraw)
     };
     for (const Case& c : cases) {
         ScriptedDraws draws;
+        rsa_key_free(&key);
         rsa_key_reset(&key, c.source ? draws.source() : RandomSource{nullptr, nullptr});
         EXPECT_EQ(rsa_generate_key(&key, c.nbits, c.e), RSA_BAD_INPUT) << c.what;
         EXPECT_EQ(draws.draws, 0u) << c.what;
