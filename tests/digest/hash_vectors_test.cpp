@@ -6,8 +6,6 @@
 
 #include "core/catalogue.h"
 #include "digest/hash_message.h"
-#include "digest/sha1.h"
-#include "digest/sha512.h"
 #include "tests/digest/hex.h"
 
 namespace {
@@ -119,76 +117,6 @@ TEST(HashVectors, Sha384IsNotATruncatedSha512)
         ASSERT_EQ(sha384.size(), 96u);
         EXPECT_NE(sha384, sha512.substr(0, 96)) << "\"" << m << "\"";
     }
-}
-
-TEST(HashVectors, OperationsThatAreNotHashesWriteNothing)
-{
-    for (std::int32_t op : {std::int32_t{OP_CRC16}, std::int32_t{OP_XOR}, std::int32_t{OP_SEPARATOR}, std::int32_t{OP_END}, std::int32_t{10}}) {
-        std::uint8_t out[HASH_MAX_BYTES] = {};
-        EXPECT_EQ(hash_message(op, ascii_bytes("abc"), out), 0) << "op " << op;
-        EXPECT_EQ(to_hex(out), std::string(2 * HASH_MAX_BYTES, '0')) << "op " << op;
-    }
-}
-
-// Absorbing a message in pieces must give the digest of absorbing it at once, whatever the cuts;
-// the cuts land before, on and after the 64- and 128-byte block boundaries.
-TEST(HashVectors, PiecewiseUpdateEqualsWholeMessage)
-{
-    const std::vector<std::uint8_t> message = pattern(1024);
-    const std::vector<std::size_t> cuts[] = {
-        {1, 1, 1},       {63, 1, 64},  {64, 64, 64}, {55, 9, 200}, {127, 1, 128},
-        {128, 128, 128}, {111, 2, 15}, {0, 0, 300},  {17, 300, 5}, {1023},
-    };
-    for (const std::vector<std::size_t>& lengths : cuts) {
-        std::vector<std::span<const std::uint8_t>> pieces;
-        std::size_t at = 0;
-        for (std::size_t n : lengths) {
-            pieces.push_back(std::span(message).subspan(at, n));
-            at += n;
-        }
-        pieces.push_back(std::span(message).subspan(at));
-
-        Sha1Context sha1;
-        sha1_init(sha1);
-        for (auto piece : pieces)
-            sha1_update(sha1, piece);
-        std::uint8_t digest1[SHA1_DIGEST_BYTES];
-        sha1_final(digest1, sha1);
-        EXPECT_EQ(to_hex(digest1), hash_hex(OP_SHA1, message)) << "SHA-1, first piece " << lengths[0];
-
-        for (int is384 : {0, 1}) {
-            Sha512Context sha512;
-            sha512_init(sha512, is384);
-            for (auto piece : pieces)
-                sha512_update(sha512, piece);
-            std::uint8_t digest512[SHA512_DIGEST_BYTES] = {};
-            sha512_final(sha512, digest512);
-            std::size_t n = is384 ? SHA384_DIGEST_BYTES : SHA512_DIGEST_BYTES;
-            EXPECT_EQ(to_hex(std::span(digest512, n)), hash_hex(is384 ? OP_SHA384 : OP_SHA512, message))
-                << (is384 ? "SHA-384" : "SHA-512") << ", first piece " << lengths[0];
-        }
-    }
-}
-
-// The length counters carry into their higher words.
-TEST(HashVectors, LengthCountersCarry)
-{
-    Sha1Context sha1;
-    sha1_init(sha1);
-    sha1.bit_count_low = 0xFFFFFFF8; // one byte short of 2^32 bits
-    sha1_update(sha1, ascii_bytes("ab"));
-    EXPECT_EQ(sha1.bit_count_low, 8u);
-    EXPECT_EQ(sha1.bit_count_high, 1u);
-
-    Sha512Context sha512;
-    sha512_init(sha512, 0);
-    sha512.byte_count[0] = 0xFFFFFFFF;
-    sha512.byte_count[1] = 0xFFFFFFFF;
-    sha512_update(sha512, ascii_bytes("ab"));
-    EXPECT_EQ(sha512.byte_count[0], 1u);
-    EXPECT_EQ(sha512.byte_count[1], 0u);
-    EXPECT_EQ(sha512.byte_count[2], 1u);
-    EXPECT_EQ(sha512.byte_count[3], 0u);
 }
 
 } // namespace
