@@ -1,0 +1,124 @@
+// field.cpp: the field text codec: lenient hexadecimal or literal ASCII text in, bytes out, and back.
+#include "core/field.h"
+
+#include <cstdio>
+#include <string>
+
+#include "core/catalogue.h"
+#include "core/messages.h"
+#include "core/seam.h"
+
+FieldBuffer g_field[FIELD_COUNT];
+
+namespace {
+
+bool size_rule_admits(std::int32_t length, int size_rule)
+{
+    if (length > FIELD_MAX_BYTES)
+        return false;
+    if (size_rule > 0)
+        return length % size_rule == 0;
+    if (size_rule < 0)
+        return length == -size_rule;
+    return true;
+}
+
+int hex_value(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+constexpr char HEX_DIGITS[] = "0123456789ABCDEF";
+
+void set_counter(int index, std::int32_t length, bool half)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, half ? "%d,5 bytes" : "%d bytes", static_cast<int>(length));
+    g_window->set_text(field_counter_id[index], text);
+}
+
+// Parses field index into its buffer; the stored length never claims more than the buffer holds.
+int parse_into_buffer(int index, int size_rule, int write_back)
+{
+    FieldBuffer& buffer = g_field[index];
+    std::int32_t counted = 0;
+    int ascii = g_window->checked(field_ascii_id[index]) ? 1 : 0;
+    int result = field_parse(field_edit_id[index], ascii, buffer.data, size_rule, &counted, write_back);
+    buffer.length = counted > FIELD_MAX_BYTES ? FIELD_MAX_BYTES : counted;
+    set_counter(index, counted, result == PARSE_ODD_DIGITS);
+    return result;
+}
+
+} // namespace
+
+int field_parse(int edit_id, int ascii, std::uint8_t* dest, int size_rule, std::int32_t* length_out, int write_back)
+{
+    const std::string text = g_window->text(edit_id, FIELD_MAX_TEXT);
+
+    if (ascii) {
+        auto length = static_cast<std::int32_t>(text.size());
+        *length_out = length;
+        if (!size_rule_admits(length, size_rule))
+            return PARSE_BAD_SIZE;
+        if (dest)
+            text.copy(reinterpret_cast<char*>(dest), text.size());
+        return PARSE_OK;
+    }
+
+    // Every hexadecimal digit counts, so that over-long text is refused rather than cut.
+    std::string digits;
+    digits.reserve(text.size());
+    for (char c : text)
+        if (int v = hex_value(c); v >= 0)
+            digits.push_back(HEX_DIGITS[v]);
+
+    auto length = static_cast<std::int32_t>(digits.size() / 2);
+    *length_out = length;
+    if (digits.size() % 2 != 0)
+        return PARSE_ODD_DIGITS;
+    if (!size_rule_admits(length, size_rule))
+        return PARSE_BAD_SIZE;
+    if (write_back)
+        g_window->set_text(edit_id, digits);
+    if (dest)
+        for (std::int32_t i = 0; i < length; ++i)
+            dest[i] = static_cast<std::uint8_t>(hex_value(digits[2 * i]) << 4 | hex_value(digits[2 * i + 1]));
+    return PARSE_OK;
+}
+
+int field_load(int index, int size_rule, int strict)
+{
+    int result = parse_into_buffer(index, size_rule, strict);
+    if (result == PARSE_OK || !strict)
+        return 1;
+    show_field_error(index, MSG_INVALID_FIELD_SIZE);
+    return 0;
+}
+
+void recount_field(int index) { parse_into_buffer(index, 0, 0); }
+
+void field_show(int index)
+{
+    const FieldBuffer& buffer = g_field[index];
+    set_counter(index, buffer.length, false);
+
+    std::string text;
+    if (g_window->checked(field_ascii_id[index])) {
+        text.reserve(static_cast<std::size_t>(buffer.length));
+        for (std::int32_t i = 0; i < buffer.length; ++i)
+            text.push_back(buffer.data[i] < 0x20 ? '.' : static_cast<char>(buffer.data[i]));
+    } else {
+        text.reserve(2 * static_cast<std::size_t>(buffer.length));
+        for (std::int32_t i = 0; i < buffer.length; ++i) {
+            text.push_back(HEX_DIGITS[buffer.data[i] >> 4]);
+            text.push_back(HEX_DIGITS[buffer.data[i] & 0x0F]);
+        }
+    }
+    g_window->set_text(field_edit_id[index], text);
+}
