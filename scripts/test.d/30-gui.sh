@@ -4,5 +4,5 @@ set -euo pipefail
 source scripts/wine-env
 cmake --build build/x86_64 -j2 --target Tabrix test_gui
 start_virtual_display
-trap 'stop_virtual_display; $WINESERVER -k 2> /dev/null || true' EXIT
+trap '$WINESERVER -k 2> /dev/null || true; stop_virtual_display' EXIT
 $WINE build/x86_64/ui/test_gui.exe
