@@ -208,6 +208,18 @@ TEST_F(MainWindow, CopyToClipboardPutsTheOutputThereAndSaysSo)
     tabrix.dismiss(box.box);
 }
 
+TEST_F(MainWindow, EnterInAnInputFieldRunsGo)
+{
+    tabrix.choose("Parity Adjust (lsb odd)");
+    tabrix.type(IDC_EDIT0, "0001FEFF");
+    HWND edit = tabrix.item(IDC_EDIT0);
+    tabrix.click_opening_window(edit);
+    ASSERT_TRUE(wait_until([&] { return tabrix.focus() == edit; }));
+    tabrix.press_key(edit, VK_RETURN);
+    EXPECT_TRUE(wait_until([&] { return tabrix.text(IDC_EDIT_OUT) != ""; })) << "GO! is the default button";
+    EXPECT_EQ(tabrix.text(IDC_EDIT_OUT), "0101FEFE");
+}
+
 TEST_F(MainWindow, EscapeInAnEditEndsTheProgramWithCodeZero)
 {
     tabrix.choose("XOR");

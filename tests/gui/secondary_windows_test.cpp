@@ -62,6 +62,10 @@ TEST(SecondaryWindows, AboutBoxAndVersionHistoryOpenCentredAndCloseWithEscape)
     EXPECT_EQ(window_text(notes), stored_release_notes(tabrix_exe_path()))
         << "every byte of the stored text and nothing after it";
     EXPECT_TRUE(GetWindowLongA(notes, GWL_STYLE) & ES_READONLY);
+    // Another process cannot read the font handle; the line spacing shows the 10-unit font.
+    const LRESULT line1 = SendMessageA(notes, EM_POSFROMCHAR, 0, 0);
+    const LRESULT line2 = SendMessageA(notes, EM_POSFROMCHAR, SendMessageA(notes, EM_LINEINDEX, 1, 0), 0);
+    EXPECT_EQ(HIWORD(line2) - HIWORD(line1), 10) << "lines 10 pixels apart";
 
     tabrix.press_key(focus_of(viewer), VK_ESCAPE);
     ASSERT_TRUE(wait_until([&] { return !IsWindow(viewer); })) << "ESC closes the viewer";
