@@ -45,22 +45,26 @@ std::string class_name(HWND window)
 
 namespace {
 
+struct WindowSearch {
+    DWORD process_id;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK collect_dialog(HWND window, LPARAM param)
+{
+    auto* s = reinterpret_cast<WindowSearch*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid == s->process_id && IsWindowVisible(window) && class_name(window) == "#32770")
+        s->found.push_back(window);
+    return TRUE;
+}
+
+// The visible dialog windows of the process (message boxes are dialogs too).
 std::vector<HWND> top_level_windows(DWORD process_id)
 {
-    struct Search {
-        DWORD process_id;
-        std::vector<HWND> found;
-    } search{process_id, {}};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(window, &pid);
-            if (pid == s->process_id && IsWindowVisible(window) && class_name(window) == "#32770")
-                s->found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    WindowSearch search{process_id, {}};
+    EnumWindows(collect_dialog, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -104,19 +108,20 @@ int differing_pixels(const Pixels& a, const Pixels& b)
     return n;
 }
 
+BOOL CALLBACK find_icon_static(HWND child, LPARAM param)
+{
+    if (class_name(child) == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+        *reinterpret_cast<HWND*>(param) = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The static control that shows a message box's icon.
 HWND icon_static(HWND box)
 {
     HWND found = nullptr;
-    EnumChildWindows(
-        box,
-        [](HWND child, LPARAM param) -> BOOL {
-            if (class_name(child) == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-                *reinterpret_cast<HWND*>(param) = child;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumChildWindows(box, find_icon_static, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 

@@ -21,28 +21,30 @@ ULONGLONG process_start(HWND window)
     return (static_cast<ULONGLONG>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
 }
 
+struct Search {
+    HWND window = nullptr;
+    ULONGLONG started = 0;
+};
+
+BOOL CALLBACK consider_window(HWND window, LPARAM param)
+{
+    char title[32] = {}, name[16] = {};
+    GetWindowTextA(window, title, sizeof title);
+    GetClassNameA(window, name, sizeof name);
+    if (IsWindowVisible(window) && std::strcmp(name, "#32770") == 0 && std::strncmp(title, "Tabrix! V", 9) == 0) {
+        auto* s = reinterpret_cast<Search*>(param);
+        const ULONGLONG started = process_start(window);
+        if (!s->window || started > s->started)
+            *s = {window, started};
+    }
+    return TRUE;
+}
+
 // The main window of the workbench started last, should several be open.
 HWND find_workbench()
 {
-    struct Search {
-        HWND window = nullptr;
-        ULONGLONG started = 0;
-    } search;
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            char title[32] = {}, name[16] = {};
-            GetWindowTextA(window, title, sizeof title);
-            GetClassNameA(window, name, sizeof name);
-            if (IsWindowVisible(window) && std::strcmp(name, "#32770") == 0 &&
-                std::strncmp(title, "Tabrix! V", 9) == 0) {
-                auto* s = reinterpret_cast<Search*>(param);
-                const ULONGLONG started = process_start(window);
-                if (!s->window || started > s->started)
-                    *s = {window, started};
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    Search search;
+    EnumWindows(consider_window, reinterpret_cast<LPARAM>(&search));
     return search.window;
 }
 
