@@ -13,3 +13,10 @@ if(NOT WIN32 AND TARGET test_symmetric)
   target_link_libraries(test_symmetric PRIVATE OpenSSL::Crypto)
   target_compile_definitions(test_symmetric PRIVATE TABRIX_HAVE_OPENSSL)
 endif()
+
+# The RSA tests take OpenSSL's libcrypto as a further reference (not in the Windows build).
+if(NOT WIN32 AND TARGET test_rsa)
+  find_package(OpenSSL REQUIRED)
+  target_link_libraries(test_rsa PRIVATE OpenSSL::Crypto)
+  target_compile_definitions(test_rsa PRIVATE TABRIX_HAVE_OPENSSL)
+endif()

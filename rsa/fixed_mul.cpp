@@ -1,0 +1,33 @@
+// fixed_mul.cpp: schoolbook multiplication of fixed-width numbers over their significant digits.
+#include <algorithm>
+#include <cstdint>
+
+#include "rsa/digit_product.h"
+
+void fixed_mul(Digit* a, const Digit* b, const Digit* c, int n) {
+    // Column sums: the low and the high digits of the digit products are added up separately, so
+    // that the rows carry no dependency from digit to digit; carries are resolved once at the end.
+    std::uint64_t low[2 * FIXED_DIGITS + 1], high[2 * FIXED_DIGITS + 1];
+    std::fill_n(low, 2 * n + 1, std::uint64_t{0});
+    std::fill_n(high, 2 * n + 1, std::uint64_t{0});
+    const int bd = fixed_digits(b, n);
+    const int cd = fixed_digits(c, n);
+    for (int i = 0; i < bd; ++i) {
+        const Digit multiplier = b[i];
+        if (multiplier == 0)
+            continue;
+        std::uint64_t* low_row = low + i;
+        std::uint64_t* high_row = high + i + 1;
+        for (int j = 0; j < cd; ++j) {
+            const std::uint64_t p = digit_product(multiplier, c[j]);
+            low_row[j] += static_cast<Digit>(p);
+            high_row[j] += p >> 32;
+        }
+    }
+    std::uint64_t carry = 0;
+    for (int k = 0; k < 2 * n; ++k) {
+        carry += low[k] + high[k];
+        a[k] = static_cast<Digit>(carry);
+        carry >>= 32;
+    }
+}
