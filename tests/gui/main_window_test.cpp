@@ -208,6 +208,25 @@ TEST_F(MainWindow, CopyToClipboardPutsTheOutputThereAndSaysSo)
     tabrix.dismiss(box.box);
 }
 
+TEST_F(MainWindow, CopyToClipboardTitlesEachOutputOfAKeyGeneration)
+{
+    tabrix.choose("RSA Key Generation");
+    tabrix.type(IDC_EDIT0, "10");
+    tabrix.type(IDC_EDIT1, "010001");
+    tabrix.press_go();
+    ASSERT_EQ(tabrix.message_box().box, nullptr) << tabrix.message_box().text;
+    const std::string exponent = tabrix.text(IDC_EDIT2), modulus = tabrix.text(IDC_EDIT_OUT);
+    ASSERT_EQ(modulus.size(), 32u) << "a 16-byte modulus";
+    ASSERT_FALSE(exponent.empty());
+
+    tabrix.click_opening_window(tabrix.item(IDC_COPY_TO_CLIPBOARD));
+    MessageBoxSeen box = tabrix.wait_for_message_box();
+    ASSERT_NE(box.box, nullptr);
+    EXPECT_EQ(box.text, "Data successfully copied.");
+    EXPECT_EQ(clipboard_text(), "PRIVATE Exponent:\r\n" + exponent + "\r\nKey Modulus:\r\n" + modulus + "\r\n");
+    tabrix.dismiss(box.box);
+}
+
 TEST_F(MainWindow, EnterInAnInputFieldRunsGo)
 {
     tabrix.choose("Parity Adjust (lsb odd)");
