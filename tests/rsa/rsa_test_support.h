@@ -1,12 +1,8 @@
 // rsa_test_support.h: helpers shared by the RSA tests: hexadecimal text, mbedTLS numbers as references,
-// random sources whose draws are known, and the check of an error box on the fake window.
+// a random source whose draws are known, and the check of an error box on the fake window.
 #pragma once
 
-#include <cstdint>
-#include <cstdio>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include <mbedtls/bignum.h>
 
@@ -16,10 +12,6 @@
 
 using Bytes = std::vector<std::uint8_t>;
 
-inline Bytes from_hex(std::string_view hex) {
-    const std::string bytes = hex_bytes(hex);
-    return Bytes(bytes.begin(), bytes.end());
-}
 inline std::string to_hex(const Bytes& bytes) {
     std::string out;
     for (std::uint8_t b : bytes)
@@ -29,11 +21,8 @@ inline std::string to_hex(const Bytes& bytes) {
 // n digits as upper-case hexadecimal, most significant first.
 inline std::string digits_hex(const Digit* a, int n) {
     std::string out;
-    char buffer[9];
-    for (int i = n - 1; i >= 0; --i) {
-        std::snprintf(buffer, sizeof buffer, "%08X", a[i]);
-        out += buffer;
-    }
+    for (int i = 8 * n; i-- > 0;)
+        out += "0123456789ABCDEF"[a[i / 8] >> 4 * (i % 8) & 15];
     return out;
 }
 
@@ -53,27 +42,14 @@ struct TestMpi {
 };
 
 // A random source that replays a list of bytes (then zeros) and counts its draws.
-struct ScriptedDraws {
-    Bytes bytes;
+struct Draws {
+    Bytes bytes = {};
     std::size_t draws = 0;
     RandomSource source() { return {draw, this}; }
     static std::int32_t draw(void* state) {
-        auto* self = static_cast<ScriptedDraws*>(state);
+        auto* self = static_cast<Draws*>(state);
         const std::size_t i = self->draws++;
         return i < self->bytes.size() ? self->bytes[i] : 0;
-    }
-};
-
-// A reproducible random source (xorshift) that counts its draws.
-struct CountingDraws {
-    std::uint32_t x = 2463534242u;
-    std::size_t draws = 0;
-    RandomSource source() { return {draw, this}; }
-    static std::int32_t draw(void* state) {
-        auto* self = static_cast<CountingDraws*>(state);
-        ++self->draws;
-        self->x ^= self->x << 13, self->x ^= self->x >> 17, self->x ^= self->x << 5;
-        return static_cast<std::int32_t>(self->x);
     }
 };
 
@@ -93,8 +69,7 @@ protected:
         EXPECT_EQ(w.messages[0].text, message) << what;
         EXPECT_EQ(w.messages[0].caption, "Ooops!") << what;
         EXPECT_EQ(w.messages[0].icon, MessageIcon::Error) << what;
-        EXPECT_EQ(w.selected_all, id) << what;
-        EXPECT_EQ(w.focus, id) << what;
+        EXPECT_EQ(std::pair(w.selected_all, w.focus), std::pair(id, id)) << what << ": selected and focused";
         EXPECT_EQ(output(), "") << what;
     }
 };
