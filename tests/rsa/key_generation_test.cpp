@@ -68,6 +68,19 @@ TEST_F(KeyGeneration, VerificationPassesAGoodPairAndCatchesCorruptOnes)
 
 using KeyGenerationRow = RsaBench;
 
+// Exponents that can never be prime to (P - 1)(Q - 1) are refused before a single draw, so nothing loops.
+TEST(KeyGenerationRefusal, BadExponentsDrawNothing)
+{
+    for (std::uint32_t e : {0u, 1u, 2u, 4u, 0x10000u, 0xFFFFFEu}) {
+        Draws random;
+        RsaKeyPair key;
+        rsa_key_reset(&key, random.source());
+        EXPECT_EQ(rsa_generate_key(&key, 128, e), RSA_BAD_INPUT) << e;
+        EXPECT_EQ(random.draws, 0u) << e;
+        rsa_key_free(&key);
+    }
+}
+
 TEST_F(KeyGenerationRow, Errors)
 {
     struct Case { const char* what; const char* size; const char* exp; bool ascii; const char* message; int focus; };
