@@ -6,7 +6,7 @@
 #include "symmetric/des.h"
 #include "symmetric/dukpt.h"
 #include "symmetric/triple_des.h"
-#include "tests/symmetric/hex.h"
+#include "tests/symmetric/support.h"
 
 namespace {
 

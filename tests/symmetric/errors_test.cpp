@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/handlers.h"
-#include "tests/symmetric/row_driver.h"
+#include "tests/symmetric/support.h"
 
 namespace {
 

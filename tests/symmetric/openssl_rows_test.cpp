@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "core/catalogue.h"
-#include "tests/symmetric/hex.h"
-#include "tests/symmetric/row_driver.h"
+#include "tests/symmetric/support.h"
+#include "tests/symmetric/support.h"
 
 namespace {
 

@@ -1,0 +1,56 @@
+// support.h: hexadecimal helpers and a row runner for the symmetric tests.
+#pragma once
+
+#include <cctype>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/controls.h"
+#include "tests/support/workbench.h"
+
+using Bytes = std::vector<std::uint8_t>;
+
+// "0123 abcd" -> 01 23 AB CD; characters that are not hexadecimal digits are skipped.
+inline Bytes from_hex(std::string_view text) {
+    Bytes out;
+    std::string digits;
+    for (char c : text)
+        if (std::isxdigit(static_cast<unsigned char>(c)))
+            digits += c;
+    for (std::size_t i = 0; i + 1 < digits.size(); i += 2)
+        out.push_back(static_cast<std::uint8_t>(std::stoi(digits.substr(i, 2), nullptr, 16)));
+    return out;
+}
+
+// Upper-case, two digits per byte, as the workbench shows bytes.
+inline std::string to_hex(const std::uint8_t* bytes, std::size_t count) {
+    std::string out;
+    for (std::size_t i = 0; i < count; ++i)
+        out += {"0123456789ABCDEF"[bytes[i] >> 4], "0123456789ABCDEF"[bytes[i] & 15]};
+    return out;
+}
+inline std::string to_hex(const Bytes& bytes) { return to_hex(bytes.data(), bytes.size()); }
+inline std::string clean_hex(std::string_view text) { return to_hex(from_hex(text)); }
+
+enum class Mode { Ecb, Cbc, Mac, MacPadded };
+inline const char* mode_name(Mode m) {
+    return m == Mode::Ecb ? "ECB" : m == Mode::Cbc ? "CBC" : m == Mode::Mac ? "MAC" : "padded MAC";
+}
+
+class SymmetricRows : public Workbench {
+protected:
+    // Chooses the row and mode as a user would, types fields 0 to 3, presses GO! and returns the output.
+    std::string run_row(std::string_view row, Mode mode, std::string_view data, std::string_view field1,
+                        std::string_view key, std::string_view iv = {}, bool use_ipek = false) {
+        choose(row);
+        select_mode(mode == Mode::Ecb ? IDC_RADIO_ECB : mode == Mode::Cbc ? IDC_RADIO_CBC : IDC_RADIO_MAC);
+        if (mode == Mode::MacPadded)
+            click(IDC_PADDING);
+        if (use_ipek)
+            click(IDC_USE_IPEK);
+        run_with(data, field1, key, iv);
+        return output();
+    }
+};
