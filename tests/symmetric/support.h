@@ -1,10 +1,9 @@
 // support.h: hexadecimal helpers and a row runner for the symmetric tests.
 #pragma once
 
+#include <array>
 #include <cctype>
 #include <cstdint>
-#include <string>
-#include <string_view>
 #include <vector>
 
 #include "core/controls.h"
@@ -14,14 +13,12 @@ using Bytes = std::vector<std::uint8_t>;
 
 // "0123 abcd" -> 01 23 AB CD; characters that are not hexadecimal digits are skipped.
 inline Bytes from_hex(std::string_view text) {
-    Bytes out;
     std::string digits;
     for (char c : text)
         if (std::isxdigit(static_cast<unsigned char>(c)))
             digits += c;
-    for (std::size_t i = 0; i + 1 < digits.size(); i += 2)
-        out.push_back(static_cast<std::uint8_t>(std::stoi(digits.substr(i, 2), nullptr, 16)));
-    return out;
+    const std::string bytes = hex_bytes(digits);
+    return Bytes(bytes.begin(), bytes.end());
 }
 
 // Upper-case, two digits per byte, as the workbench shows bytes.
@@ -35,9 +32,7 @@ inline std::string to_hex(const Bytes& bytes) { return to_hex(bytes.data(), byte
 inline std::string clean_hex(std::string_view text) { return to_hex(from_hex(text)); }
 
 enum class Mode { Ecb, Cbc, Mac, MacPadded };
-inline const char* mode_name(Mode m) {
-    return m == Mode::Ecb ? "ECB" : m == Mode::Cbc ? "CBC" : m == Mode::Mac ? "MAC" : "padded MAC";
-}
+inline const char* mode_name(Mode m) { return std::array{"ECB", "CBC", "MAC", "padded MAC"}[static_cast<int>(m)]; }
 
 class SymmetricRows : public Workbench {
 protected:
