@@ -6,11 +6,7 @@
 
 namespace {
 
-struct Vector {
-    const char* key;
-    const char* plain;
-    const char* cipher;
-};
+struct Vector { const char *key, *plain, *cipher; };
 
 // NIST SP 800-17 Appendix B (tables B.1 to B.4) and the FIPS 81 example "Now is t".
 const Vector DES_VECTORS[] = {

@@ -22,12 +22,8 @@ std::string derive(const char* key_field, const std::string& ksn, int variant) {
     return length == 8 || length == 16 ? to_hex(out, static_cast<std::size_t>(length)) : "bad length";
 }
 
-struct KeyVector {
-    const char* ksn; // its last three bytes
-    int variant;
-    const char* key;
-    const char* pin = nullptr; // CLEAR_PIN_BLOCK encrypted under the key
-};
+// ksn: its last three bytes; pin: CLEAR_PIN_BLOCK encrypted under the key.
+struct KeyVector { const char* ksn; int variant; const char *key, *pin = nullptr; };
 
 // Counter 0 lines are the IPEK 6AC292FAA1315B4D858AB3A3D7D5933A (or its left half) with the PIN variant;
 // the single-length MAC key is the PIN key with bytes 7 and 8 inverted; the data response key (openssl value)

@@ -14,10 +14,7 @@ constexpr const char* BLOCK = "0102030405060708";
 const std::string FULL = std::string(2 * 1024, '0'); // padding would pass the field's 1024 bytes
 
 struct Refusal {
-    std::string_view row;
-    Mode mode = Mode::Ecb;
-    std::string_view data{}, field1{}, key{}, iv{};
-    int focus;
+    std::string_view row; Mode mode = Mode::Ecb; std::string_view data{}, field1{}, key{}, iv{}; int focus;
     const char* message = "Invalid field size!";
 };
 

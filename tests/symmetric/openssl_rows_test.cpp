@@ -43,11 +43,8 @@ Bytes evp(bool aes, Bytes key, const Bytes& block, bool encrypt) {
 // Alg3: ISO/IEC 9797-1 MAC algorithm 3. Whitened: the ANSI X9.24-1999 transform, DES of (x ^ K) under K, ^ K.
 enum class Kind { Aes, Des, Alg3, Whitened };
 
-struct RowReference {
-    std::string_view row, field1{}, key{};
-    std::string_view cipher_key{}; // the key the reference uses when it is not the typed key
-    Kind kind = Kind::Des;
-};
+// cipher_key: the key the reference uses when it is not the typed one.
+struct RowReference { std::string_view row, field1{}, key{}, cipher_key{}; Kind kind = Kind::Des; };
 
 constexpr const char* BDK = "0123456789ABCDEFFEDCBA9876543210";
 constexpr const char* KSN1 = "FFFF9876543210E00001";

@@ -18,11 +18,7 @@ constexpr const char* NOW_IS_THE_TIME = "4E6F77206973207468652074696D6520666F722
 constexpr const char* CLEAR_PIN_BLOCK = "041274EDCBA9876F"; // PIN 1234, PAN 4012345678909
 constexpr const char* KSN1 = "FFFF9876543210E00001";
 
-struct RowVector {
-    std::string_view row;
-    Mode mode;
-    std::string_view data{}, field1{}, key{}, iv{}, out{};
-};
+struct RowVector { std::string_view row; Mode mode; std::string_view data{}, field1{}, key{}, iv{}, out{}; };
 
 const RowVector ROW_VECTORS[] = {
     // FIPS-197 Appendix C.1 to C.3.
