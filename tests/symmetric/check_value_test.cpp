@@ -29,12 +29,10 @@ const CheckCase CHECK_CASES[] = {
     {.row = "Triple-DES [rev]", .key = "0122446688AACCEEFEDCBA9876543210", .line = BDK_VALUE},
     {.row = "Triple-DES", .key = "0123456789ABCDEF", .line = UNKNOWN},
     {.row = "Triple-DES/K24", .key = "0123456789ABCDEF23456789ABCDEF01456789ABCDEF0123", .line = "CheckVal = 4EBA739C"},
-    {.row = "Triple-DES/K24 [rev]", .key = "0123456789ABCDEF0123456789ABCDEF0123456789ABCDEF", .line = DES_VALUE},
     {.row = "Triple-DES/K24", .key = BDK, .line = UNKNOWN},
     {.row = "Triple-DES MAC (DES / final Triple-DES)", .key = BDK, .line = BDK_VALUE},
     {.row = "MK/WK Triple-DES", .key = BDK, .line = BDK_VALUE},
     {.row = "DUKPT DES PIN", .key = BDK, .line = BDK_VALUE}, // every DUKPT row takes the double-length BDK
-    {.row = "DUKPT Triple-DES Data resp [rev]", .key = BDK, .line = BDK_VALUE},
     {.row = "DUKPT Triple-DES IPEK derivation", .key = BDK, .line = BDK_VALUE},
     {.row = "DUKPT Triple-DES IPEK derivation", .key = "0123456789ABCDEFFEDCBA98765432", .line = UNKNOWN},
 };
@@ -57,7 +55,6 @@ TEST_F(CheckValue, FollowsTyping) {
     }
     type(2, key + "0"); // never the key without its last digit
     EXPECT_EQ(w[IDC_CHECK_VALUE].text, UNKNOWN);
-    EXPECT_EQ(counter(2), "8,5 bytes");
     choose("Triple-DES");
     type(2, "01 23 45 67 89 ab cd ef fe dc ba 98 76 54 32 10");
     EXPECT_EQ(w[IDC_CHECK_VALUE].text, BDK_VALUE);

@@ -47,7 +47,6 @@ TEST(Des, WeakKeysRoundTrip) {
     for (const char* k : {"0101010101010101", "FEFEFEFEFEFEFEFE", "1F1F1F1F0E0E0E0E", "E0E0E0E0F1F1F1F1",
                           "01FE01FE01FE01FE", "FE01FE01FE01FE01", "1FE01FE00EF10EF1", "E01FE01FF10EF10E"}) {
         const Bytes key = from_hex(k), cipher = des(DES_ENCRYPT, plain, key);
-        EXPECT_NE(cipher, plain) << "key " << k;
         EXPECT_EQ(to_hex(des(DES_DECRYPT, cipher, key)), to_hex(plain)) << "key " << k;
     }
 }

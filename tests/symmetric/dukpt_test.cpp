@@ -14,12 +14,11 @@ const std::string KSN = "FFFF9876543210";                 // the KSN less its la
 const std::string REFUSED = "refused, " + std::string(32, 'A') + " -7"; // output buffer and length untouched
 
 std::string derive(const char* key_field, const std::string& ksn, int variant) {
-    std::uint8_t out[16];
-    std::fill(out, out + 16, 0xAA);
+    Bytes out(16, 0xAA);
     int length = -7;
-    if (dukpt_derive_key(from_hex(key_field).data(), from_hex(ksn).data(), variant, out, &length) != 0)
-        return "refused, " + to_hex(out, 16) + " " + std::to_string(length);
-    return length == 8 || length == 16 ? to_hex(out, static_cast<std::size_t>(length)) : "bad length";
+    if (dukpt_derive_key(from_hex(key_field).data(), from_hex(ksn).data(), variant, out.data(), &length) != 0)
+        return "refused, " + to_hex(out) + " " + std::to_string(length);
+    return length == 8 || length == 16 ? to_hex(out).substr(0, 2 * static_cast<std::size_t>(length)) : "bad length";
 }
 
 // ksn: its last three bytes; pin: CLEAR_PIN_BLOCK encrypted under the key.
@@ -32,8 +31,6 @@ const KeyVector KEYS[] = {
     {.ksn = "E00000", .variant = DUKPT_TDES_PIN, .key = "6AC292FAA1315BB2858AB3A3D7D593C5"},
     {.ksn = "E00001", .variant = DUKPT_TDES_PIN, .key = "042666B49184CF5C68DE9628D0397B36", .pin = "1B9C1845EB993A7A"},
     {.ksn = "E00002", .variant = DUKPT_TDES_PIN, .key = "C46551CEF9FD244FAA9AD834130D3B38", .pin = "10A01C8D02C69107"},
-    {.ksn = "E00003", .variant = DUKPT_TDES_PIN, .key = "0DF3D9422ACA561A47676D07AD6BAD05", .pin = "18DC07B94797B466"},
-    {.ksn = "E00004", .variant = DUKPT_TDES_PIN, .key = "279C0F6AEED0BE9A2B2C733E1383AE6E", .pin = "0BC79509D5645DF7"},
     {.ksn = "E00005", .variant = DUKPT_TDES_PIN, .key = "5F8DC6D2C845C1DA508DDC048093B8C0", .pin = "5BC0AF22AD87B327"},
     {.ksn = "E00010", .variant = DUKPT_TDES_PIN, .key = "59598DCBD9BD943F94165CE453585FA8"},
     {.ksn = "EFF800", .variant = DUKPT_TDES_PIN, .key = nullptr, .pin = "33365F5CC6F23C35"},

@@ -29,14 +29,13 @@ Bytes evp(bool aes, Bytes key, const Bytes& block, bool encrypt) {
     if (!aes && key.size() < 24)
         key = key.size() == 8 ? key + key + key : key + slice(key, 0, 8);
     const std::string name = aes ? "aes-" + std::to_string(key.size() * 8) + "-ecb" : "des-ede3";
-    Bytes out(block.size() + 32);
+    Bytes out(block.size());
     int written = 0;
     EVP_CIPHER_CTX* ctx = EVP_CIPHER_CTX_new();
     EVP_CipherInit_ex(ctx, EVP_get_cipherbyname(name.c_str()), nullptr, key.data(), nullptr, encrypt ? 1 : 0);
     EVP_CIPHER_CTX_set_padding(ctx, 0);
     EVP_CipherUpdate(ctx, out.data(), &written, block.data(), static_cast<int>(block.size()));
     EVP_CIPHER_CTX_free(ctx);
-    out.resize(static_cast<std::size_t>(written));
     return out;
 }
 
@@ -84,21 +83,16 @@ Bytes block(Kind kind, const Bytes& key, const Bytes& in, bool encrypt) {
 Bytes reference(const RowReference& r, bool reverse, Mode mode, const Bytes& iv, Bytes data) {
     const std::size_t n = r.kind == Kind::Aes ? 16 : 8;
     const Bytes key = from_hex(r.cipher_key.empty() ? r.key : r.cipher_key);
-    if (mode == Mode::MacPadded) {
-        data.push_back(0x80);
-        data.resize((data.size() + n - 1) / n * n);
-    }
+    if (mode == Mode::MacPadded)
+        data.push_back(0x80), data.resize((data.size() + n - 1) / n * n);
     Bytes out, chain = iv.empty() ? Bytes(n, 0) : iv;
     for (std::size_t o = 0; o < data.size(); o += n) {
         const Bytes in = slice(data, o, n);
-        if (mode == Mode::Ecb) {
-            out = out + block(r.kind, key, in, !reverse);
-        } else if (!reverse) {
-            out = out + (chain = block(r.kind, key, in ^ chain, true));
-        } else {
-            out = out + (block(r.kind, key, in, false) ^ chain);
-            chain = in;
-        }
+        if (mode == Mode::Ecb)
+            chain = Bytes(n, 0);
+        const Bytes x = reverse ? block(r.kind, key, in, false) ^ chain : block(r.kind, key, in ^ chain, true);
+        out = out + x;
+        chain = reverse ? in : x;
     }
     if (mode == Mode::Ecb || mode == Mode::Cbc)
         return out;
@@ -108,10 +102,8 @@ Bytes reference(const RowReference& r, bool reverse, Mode mode, const Bytes& iv,
 }
 
 std::uint32_t flags(std::string_view row) { // 0 for a row that does not exist
-    for (const OperationRow& entry : catalogue)
-        if (entry.name && entry.name == row)
-            return entry.flags;
-    return 0;
+    const auto it = std::find_if(catalogue.begin(), catalogue.end(), [&](auto& e) { return e.name && e.name == row; });
+    return it == catalogue.end() ? 0 : it->flags;
 }
 
 Bytes pattern(std::size_t count, int seed) {

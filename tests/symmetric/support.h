@@ -22,13 +22,12 @@ inline Bytes from_hex(std::string_view text) {
 }
 
 // Upper-case, two digits per byte, as the workbench shows bytes.
-inline std::string to_hex(const std::uint8_t* bytes, std::size_t count) {
+inline std::string to_hex(const Bytes& bytes) {
     std::string out;
-    for (std::size_t i = 0; i < count; ++i)
-        out += {"0123456789ABCDEF"[bytes[i] >> 4], "0123456789ABCDEF"[bytes[i] & 15]};
+    for (std::uint8_t b : bytes)
+        out += {"0123456789ABCDEF"[b >> 4], "0123456789ABCDEF"[b & 15]};
     return out;
 }
-inline std::string to_hex(const Bytes& bytes) { return to_hex(bytes.data(), bytes.size()); }
 inline std::string clean_hex(std::string_view text) { return to_hex(from_hex(text)); }
 
 enum class Mode { Ecb, Cbc, Mac, MacPadded };
