@@ -1,17 +1,4 @@
 # toolchain-i686.cmake: cross-compiles with mingw-w64 for Windows, the 32-bit release build.
-# Programs are linked statically so that they need no DLL beyond Windows' own.
-set(CMAKE_SYSTEM_NAME Windows)
+set(MINGW_ARCH i686)
 set(CMAKE_SYSTEM_PROCESSOR x86)
-
-# The posix thread model: GoogleTest needs std::mutex, which the win32 model of GCC 12 lacks.
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

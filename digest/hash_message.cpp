@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/catalogue.h"
+#include "digest/block_padding.h"
 #include "digest/md5.h"
 #include "digest/sha1.h"
 #include "digest/sha256.h"
@@ -32,20 +33,7 @@ void md5_message(std::span<const std::uint8_t> data, std::span<std::uint8_t, MD5
     std::memcpy(ctx.state, MD5_INITIAL_STATE, sizeof ctx.state);
     absorb<Md5Context, md5_transform>(ctx, data);
 
-    // RFC 1321 sections 3.1 and 3.2: 0x80, zeros to 56 bytes mod 64, the bit length little-endian.
-    std::uint32_t fill = ctx.block_fill;
-    ctx.block[fill] = 0x80;
-    if (fill < 56) {
-        std::memset(ctx.block + fill + 1, 0, 55 - fill);
-    } else {
-        std::memset(ctx.block + fill + 1, 0, 63 - fill);
-        md5_transform(ctx);
-        std::memset(ctx.block, 0, 56);
-    }
-    std::uint64_t bits = ctx.bit_count + 8 * std::uint64_t(fill);
-    for (int k = 0; k < 8; ++k)
-        ctx.block[56 + k] = std::uint8_t(bits >> (8 * k));
-    md5_transform(ctx);
+    pad_final_block<Md5Context, md5_transform>(ctx, false); // RFC 1321 sections 3.1 and 3.2
 
     for (int k = 0; k < 4; ++k)
         for (int j = 0; j < 4; ++j)

@@ -1,6 +1,8 @@
 // sha256.cpp: SHA-256 of FIPS 180-4; the compression loops over its 64 constants, eight steps a pass.
 #include "digest/sha256.h"
 
+#include "digest/block_padding.h"
+
 #include <array>
 #include <cstring>
 
@@ -73,19 +75,7 @@ void sha256_transform(Sha256Context& ctx)
 
 void sha256_final(Sha256Context& ctx, std::span<std::uint8_t, SHA256_DIGEST_BYTES> out)
 {
-    std::uint32_t fill = ctx.block_fill;
-    ctx.block[fill] = 0x80;
-    if (fill < 56) {
-        std::memset(ctx.block + fill + 1, 0, 55 - fill);
-    } else {
-        std::memset(ctx.block + fill + 1, 0, 63 - fill);
-        sha256_transform(ctx);
-        std::memset(ctx.block, 0, 56);
-    }
-    std::uint64_t bits = ctx.bit_count + 8 * std::uint64_t(fill);
-    for (int k = 0; k < 8; ++k)
-        ctx.block[56 + k] = std::uint8_t(bits >> (56 - 8 * k));
-    sha256_transform(ctx);
+    pad_final_block<Sha256Context, sha256_transform>(ctx, true);
 
     for (int k = 0; k < 8; ++k) {
         out[4 * k] = std::uint8_t(ctx.state[k] >> 24);
