@@ -35,13 +35,15 @@ void ksn_with_counter(const std::uint8_t ksn[10], std::uint32_t counter, std::ui
     out[9] = static_cast<std::uint8_t>(counter);
 }
 
-// E(des_key) of (r ^ whitening), then ^ whitening: one half of the double-length key step.
-void whitened_half(const std::uint8_t r[8], const std::uint8_t des_key[8], const std::uint8_t whitening[8],
-                   std::uint8_t out[8]) {
+// DES in the given direction under des_key of (input ^ whitening), then ^ whitening. With des_key as the
+// whitening it is the single-length transform; with the other half of the register, one half of the
+// double-length key step.
+void whitened_des(unsigned direction, const std::uint8_t input[8], const std::uint8_t des_key[8],
+                  const std::uint8_t whitening[8], std::uint8_t out[8]) {
     std::uint8_t block[8];
     for (int i = 0; i < 8; ++i)
-        block[i] = r[i] ^ whitening[i];
-    des_block(DES_ENCRYPT, block, des_key, block);
+        block[i] = input[i] ^ whitening[i];
+    des_block(direction, block, des_key, block);
     for (int i = 0; i < 8; ++i)
         out[i] = block[i] ^ whitening[i];
 }
@@ -50,12 +52,7 @@ void whitened_half(const std::uint8_t r[8], const std::uint8_t des_key[8], const
 
 void des_whitened_block(unsigned direction, const std::uint8_t input[8], const std::uint8_t key[8],
                         std::uint8_t output[8]) {
-    std::uint8_t block[8];
-    for (int i = 0; i < 8; ++i)
-        block[i] = input[i] ^ key[i];
-    des_block(direction, block, key, block);
-    for (int i = 0; i < 8; ++i)
-        output[i] = block[i] ^ key[i];
+    whitened_des(direction, input, key, key, output);
 }
 
 void dukpt_key_step(int variant, const std::uint8_t r[8], const std::uint8_t key_in[16],
@@ -65,10 +62,10 @@ void dukpt_key_step(int variant, const std::uint8_t r[8], const std::uint8_t key
         return;
     }
     std::uint8_t left[8], right[8], masked[16];
-    whitened_half(r, key_in, key_in + 8, right);
+    whitened_des(DES_ENCRYPT, r, key_in, key_in + 8, right);
     std::memcpy(masked, key_in, 16);
     xor_into(masked, KEY_REGISTER_MASK, 16);
-    whitened_half(r, masked, masked + 8, left);
+    whitened_des(DES_ENCRYPT, r, masked, masked + 8, left);
     std::memcpy(key_out, left, 8);
     std::memcpy(key_out + 8, right, 8);
 }
