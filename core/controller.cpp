@@ -111,7 +111,10 @@ void controller_command(int control_id, int notify_code)
         return;
     }
     if (int i = field_of_control(control_id); i >= 0) {
-        field_changed(i);
+        // An output's edit is read-only: its focus and scrolling notifications must not re-render it,
+        // which would throw away the user's scroll position and selection. Its ASCII box re-renders.
+        if (control_id != field_edit_id[i] || !field_is_output(selected_row(), i))
+            field_changed(i);
         return;
     }
     if (int i = field_of_adjust(control_id); i >= 0) {

@@ -114,7 +114,7 @@ TEST_F(Commands, ClearOutputEmptiesOnlyTheRowsOutputs)
     EXPECT_EQ(text(1), "03");
 }
 
-TEST_F(Commands, OutputAsciiBoxRerendersAnOutputField)
+TEST_F(Commands, OutputAsciiBoxRerendersAnOutputFieldButItsEditNeverDoes)
 {
     choose("RSA Key Generation");
     put_output(2, "41420A");
@@ -122,6 +122,16 @@ TEST_F(Commands, OutputAsciiBoxRerendersAnOutputField)
     EXPECT_EQ(text(2), "AB.");
     set_ascii(2, false);
     EXPECT_EQ(text(2), "41420A");
+
+    // Scrolling (EN_VSCROLL) or focusing an output's edit leaves its text, and so its scroll position.
+    w[IDC_EDIT2].text = "41420A ";
+    w[IDC_EDIT_OUT].text = "C0FFEE ";
+    for (int notification : {0x0602, 0x0100}) {
+        controller_command(IDC_EDIT2, notification);
+        controller_command(IDC_EDIT_OUT, notification);
+    }
+    EXPECT_EQ(text(2), "41420A ");
+    EXPECT_EQ(output(), "C0FFEE ");
 }
 
 TEST_F(Commands, ClearAllEmptiesEveryFieldAndDisablesGo)
