@@ -7,29 +7,21 @@
 #include <vector>
 
 #include "rsa/fixed_num.h"
+#include "rsa/mpi.h"
 #include "rsa/rsa_raw.h"
 #include "tests/fuzz/fuzz_driver.h"
 
 namespace {
 
-// An mbedTLS number that frees itself.
-struct Mpi {
-    mbedtls_mpi v;
-    Mpi() { mbedtls_mpi_init(&v); }
-    ~Mpi() { mbedtls_mpi_free(&v); }
-    Mpi(const Mpi&) = delete;
-    Mpi& operator=(const Mpi&) = delete;
-};
-
 void load(Mpi& m, const std::vector<std::uint8_t>& bytes)
 {
-    FUZZ_CHECK(mbedtls_mpi_read_binary(&m.v, bytes.data(), bytes.size()) == 0, "read_binary");
+    FUZZ_CHECK(mbedtls_mpi_read_binary(&m, bytes.data(), bytes.size()) == 0, "read_binary");
 }
 
 std::vector<std::uint8_t> bytes_of(const Mpi& m, std::size_t length)
 {
     std::vector<std::uint8_t> out(length);
-    FUZZ_CHECK(mbedtls_mpi_write_binary(&m.v, out.data(), length) == 0, "write_binary");
+    FUZZ_CHECK(mbedtls_mpi_write_binary(&m, out.data(), length) == 0, "write_binary");
     return out;
 }
 
@@ -75,7 +67,7 @@ void check_mul(FuzzInput& in)
     Mpi mb, mc, mp;
     load(mb, b);
     load(mc, c);
-    mbedtls_mpi_mul_mpi(&mp.v, &mb.v, &mc.v);
+    mbedtls_mpi_mul_mpi(&mp, &mb, &mc);
     same(bytes_of(product, 2 * FIXED_DIGITS), bytes_of(mp, 8 * FIXED_DIGITS), "fixed_mul");
 }
 
@@ -92,7 +84,7 @@ void check_div(FuzzInput& in)
     Mpi mc, md, mq, mr;
     load(mc, c);
     load(md, d);
-    mbedtls_mpi_div_mpi(&mq.v, &mr.v, &mc.v, &md.v);
+    mbedtls_mpi_div_mpi(&mq, &mr, &mc, &md);
     same(bytes_of(q, cd), bytes_of(mq, 4 * cd), "fixed_div quotient");
     same(bytes_of(r, dd), bytes_of(mr, 4 * dd), "fixed_div remainder");
 }
@@ -110,13 +102,13 @@ void check_shifts(FuzzInput& in)
     Mpi m, l, top;
     auto whole = bytes_of(x, n); // the operand as the n digits hold it
     load(m, whole);
-    mbedtls_mpi_copy(&l.v, &m.v);
-    mbedtls_mpi_shift_l(&l.v, bits);
+    mbedtls_mpi_copy(&l, &m);
+    mbedtls_mpi_shift_l(&l, bits);
     auto shifted = bytes_of(l, whole.size() + 4);
     same(bytes_of(left, n), std::vector<std::uint8_t>(shifted.begin() + 4, shifted.end()), "fixed_shift_left");
     Digit expected_out = static_cast<Digit>(shifted[0]) << 24 | shifted[1] << 16 | shifted[2] << 8 | shifted[3];
     FUZZ_CHECK(out == expected_out, "bits shifted out of the top digit");
-    mbedtls_mpi_shift_r(&m.v, bits);
+    mbedtls_mpi_shift_r(&m, bits);
     same(bytes_of(right, n), bytes_of(m, whole.size()), "fixed_shift_right");
 }
 
@@ -139,22 +131,22 @@ void check_modexp(FuzzInput& in)
     load(n, modulus);
     load(a, input);
     load(e, exponent);
-    if (mbedtls_mpi_cmp_int(&n.v, 0) == 0 || mbedtls_mpi_cmp_mpi(&a.v, &n.v) >= 0) {
+    if (mbedtls_mpi_cmp_int(&n, 0) == 0 || mbedtls_mpi_cmp_mpi(&a, &n) >= 0) {
         FUZZ_CHECK(result == RSA_BLOCK_FAILED, "zero modulus or input not below it accepted");
         return;
     }
     FUZZ_CHECK(result == RSA_MODEXP_OK, "rsa_modexp refused good operands");
-    if (mbedtls_mpi_cmp_int(&n.v, 1) == 0)
+    if (mbedtls_mpi_cmp_int(&n, 1) == 0)
         return; // a zero exponent gives 1 whatever the modulus, as the exponentiation starts from 1
     // Left-to-right square and multiply with mbedTLS's own multiply and remainder: odd or even moduli.
-    mbedtls_mpi_lset(&r.v, 1);
-    mbedtls_mpi_mod_mpi(&r.v, &r.v, &n.v);
-    for (int bit = static_cast<int>(mbedtls_mpi_bitlen(&e.v)) - 1; bit >= 0; --bit) {
-        mbedtls_mpi_mul_mpi(&t.v, &r.v, &r.v);
-        mbedtls_mpi_mod_mpi(&r.v, &t.v, &n.v);
-        if (mbedtls_mpi_get_bit(&e.v, static_cast<std::size_t>(bit))) {
-            mbedtls_mpi_mul_mpi(&t.v, &r.v, &a.v);
-            mbedtls_mpi_mod_mpi(&r.v, &t.v, &n.v);
+    mbedtls_mpi_lset(&r, 1);
+    mbedtls_mpi_mod_mpi(&r, &r, &n);
+    for (int bit = static_cast<int>(mbedtls_mpi_bitlen(&e)) - 1; bit >= 0; --bit) {
+        mbedtls_mpi_mul_mpi(&t, &r, &r);
+        mbedtls_mpi_mod_mpi(&r, &t, &n);
+        if (mbedtls_mpi_get_bit(&e, static_cast<std::size_t>(bit))) {
+            mbedtls_mpi_mul_mpi(&t, &r, &a);
+            mbedtls_mpi_mod_mpi(&r, &t, &n);
         }
     }
     same(ours, bytes_of(r, modulus.size()), "rsa_modexp");
