@@ -8,7 +8,6 @@ namespace {
 using CheckValue = Workbench;
 
 constexpr const char* UNKNOWN = "CheckVal = ???";
-constexpr const char* BDK = "0123456789ABCDEFFEDCBA9876543210";
 constexpr const char* DES_VALUE = "CheckVal = D5D44FF7"; // DES of zero under 0123456789ABCDEF: D5D44FF720683D0D
 constexpr const char* BDK_VALUE = "CheckVal = 08D7B4FB"; // the X9.24 test BDK's check value is 08D7B4
 

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr const char* BDK = "0123456789ABCDEFFEDCBA9876543210";
 constexpr const char* CLEAR_PIN_BLOCK = "041274EDCBA9876F"; // PIN 1234, PAN 4012345678909
 const std::string KSN = "FFFF9876543210";                 // the KSN less its last three bytes
 const std::string REFUSED = "refused, " + std::string(32, 'A') + " -7"; // output buffer and length untouched

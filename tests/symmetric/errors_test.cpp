@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr const char* BDK = "0123456789ABCDEFFEDCBA9876543210";
 constexpr const char* DES = "0123456789ABCDEF";
 constexpr const char* AES = "000102030405060708090A0B0C0D0E0F";
 constexpr const char* KSN = "FFFF9876543210E00001";

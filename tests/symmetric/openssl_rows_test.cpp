@@ -45,7 +45,6 @@ enum class Kind { Aes, Des, Alg3, Whitened };
 // cipher_key: the key the reference uses when it is not the typed one.
 struct RowReference { std::string_view row, field1{}, key{}, cipher_key{}; Kind kind = Kind::Des; };
 
-constexpr const char* BDK = "0123456789ABCDEFFEDCBA9876543210";
 constexpr const char* KSN1 = "FFFF9876543210E00001";
 
 // Forward rows; each [rev] partner runs too. MK/WK working keys as in rows_test.cpp; DUKPT transaction keys of

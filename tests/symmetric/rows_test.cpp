@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr const char* BDK = "0123456789ABCDEFFEDCBA9876543210";
 constexpr const char* DES_KEY = "0123456789ABCDEF";
 constexpr const char* AES128 = "2B7E151628AED2A6ABF7158809CF4F3C";
 constexpr const char* TDES_MAC = "Triple-DES MAC (DES / final Triple-DES)";

@@ -33,6 +33,9 @@ inline std::string clean_hex(std::string_view text) { return to_hex(from_hex(tex
 enum class Mode { Ecb, Cbc, Mac, MacPadded };
 inline const char* mode_name(Mode m) { return std::array{"ECB", "CBC", "MAC", "padded MAC"}[static_cast<int>(m)]; }
 
+// The base derivation key of the ANSI X9.24-1-2009 Annex A test data.
+inline constexpr const char* BDK = "0123456789ABCDEFFEDCBA9876543210";
+
 class SymmetricRows : public Workbench {
 protected:
     // Chooses the row and mode as a user would, types fields 0 to 3, presses GO! and returns the output.
