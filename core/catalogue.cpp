@@ -2,7 +2,14 @@
 // its help text, the handler that GO! runs and its flags. Texts are Windows-1252.
 #include "core/catalogue.h"
 
+#include <algorithm>
+#include <iterator>
+
+#include "aes_dukpt/rows.h"
 #include "core/handlers.h"
+#include "emv/rows.h"
+#include "keyblock/rows.h"
+#include "pin/rows.h"
 
 namespace {
 
@@ -28,21 +35,12 @@ constexpr FieldLook OUT_HASH = {"Hash:", 122};
 constexpr FieldLook ADJUST_IN = {"Input data to be adjusted:", 117};
 constexpr FieldLook OUT_ADJUSTED = {"Adjusted data:", 138};
 
-// A separator: a heading in the drop-list, and a centre picture instead of fields.
-constexpr OperationRow separator(const char* name, std::int32_t centre_picture)
-{
-    return {OP_SEPARATOR, name, {{nullptr, centre_picture}, {nullptr, 0}, {nullptr, 0}, {nullptr, 0}, {nullptr, 0}},
-            nullptr, nullptr, 0x0000};
-}
-
 #define DUKPT_1999 "DUKPT - Derived Unique Key Per Transaction - ANSI X9.24-1999\n"
 #define DUKPT_2009 "DUKPT - Derived Unique Key Per Transaction - ANSI X9.24-2009\n"
 #define TDES_2KEY "Triple Data Encryption Standard - ANSI X9.52 keying option 2 (2TDEA)\r"
 #define TDES_3KEY "Triple Data Encryption Standard - ANSI X9.52 keying option 1 (3TDEA)\r"
 
-} // namespace
-
-const std::array<OperationRow, CATALOGUE_ROWS> catalogue = {{
+constexpr OperationRow ORIGINAL_ROWS[] = {
     separator("==================== SYMMETRIC ALGORITHMS =====================", 132),
     {OP_AES, "AES",
      {{"Clear data (16-byte blocks):", 117}, HIDDEN_ARROW, {"AES Key (16, 24 or 32 bytes):", 115},
@@ -156,9 +154,28 @@ const std::array<OperationRow, CATALOGUE_ROWS> catalogue = {{
     {OP_PARITY_MSB_EVEN, "Parity Adjust (msb even)",
      {ADJUST_IN, HIDDEN_EMPTY, HIDDEN_ARROW, HIDDEN_EMPTY, OUT_ADJUSTED},
      "Parity adjust\nMost significant bit - even parity", parity_adjust_handler, 0x0000},
+};
 
+constexpr std::array<OperationRow, 1> END_ROW = {{
     {OP_END, nullptr, {{nullptr, 0}, {nullptr, 0}, {nullptr, 0}, {nullptr, 0}, {nullptr, 0}}, nullptr, nullptr, 0x0000},
 }};
+
+template <std::size_t... N>
+constexpr auto join_rows(const std::array<OperationRow, N>&... parts)
+{
+    std::array<OperationRow, (N + ...)> all{};
+    std::size_t at = 0;
+    ((std::copy(std::begin(parts), std::end(parts), all.begin() + at), at += N), ...);
+    return all;
+}
+
+constexpr auto ALL_ROWS = join_rows(std::to_array(ORIGINAL_ROWS), PIN_ROWS, AES_DUKPT_ROWS, KEY_BLOCK_ROWS, EMV_ROWS, END_ROW);
+static_assert(std::size(ORIGINAL_ROWS) == 43);
+
+} // namespace
+
+const std::span<const OperationRow> catalogue = ALL_ROWS;
+const int CATALOGUE_ROWS = static_cast<int>(ALL_ROWS.size());
 
 bool field_is_output(const OperationRow& row, int index)
 {

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 #include "core/controls.h"
 
@@ -37,9 +38,12 @@ enum : std::int32_t {
     OP_PARITY_MSB_ODD = 27,
     OP_PARITY_MSB_EVEN = 28,
     OP_END = 29,
+    // Rows beyond these take ids from their family's range, declared beside the family's rows:
+    // 30-39 PIN blocks, MAC and check values; 40-49 AES DUKPT; 50-59 key blocks; 60-69 EMV.
 };
 
-// Flags word; only the low 16 bits are used.
+// Flags word. The low 16 bits are the block modes, options and output tail; the bits above them
+// mark fields that hold decimal digit strings (PINs, PANs) rather than bytes.
 enum : std::uint32_t {
     OPF_ECB = 0x0001,
     OPF_CBC = 0x0002,
@@ -48,7 +52,10 @@ enum : std::uint32_t {
     OPF_CHECK_VALUE = 0x0010,
     OPF_IPEK_OPTION = 0x0020,
     OPF_OUTPUT_TAIL = 0xC000, // how many input fields, counted back from field 3, are outputs
+    OPF_DIGITS0 = 0x10000,    // field 0 holds decimal digits; OPF_DIGITS0 << i for field i
 };
+
+constexpr std::uint32_t OPF_DIGITS(int field) { return OPF_DIGITS0 << field; }
 
 inline constexpr std::uint32_t TAIL_NONE = 0x0000;
 inline constexpr std::uint32_t TAIL_FIELD3 = 0x4000;
@@ -72,10 +79,20 @@ struct OperationRow {
     std::uint32_t flags;
 };
 
-inline constexpr int CATALOGUE_ROWS = 44; // 43 drop-list entries and the end row
-extern const std::array<OperationRow, CATALOGUE_ROWS> catalogue;
+// A separator: a heading in the drop-list, and a centre picture instead of fields.
+constexpr OperationRow separator(const char* name, std::int32_t centre_picture)
+{
+    return {OP_SEPARATOR, name, {{nullptr, centre_picture}, {nullptr, 0}, {nullptr, 0}, {nullptr, 0}, {nullptr, 0}},
+            nullptr, nullptr, 0x0000};
+}
+
+// The drop-list entries in their order, then the end row: the 43 original entries first, then
+// each family's rows under its own separators.
+extern const std::span<const OperationRow> catalogue;
+extern const int CATALOGUE_ROWS;
 
 inline std::uint32_t row_tail(const OperationRow& row) { return row.flags & OPF_OUTPUT_TAIL; }
+inline bool field_holds_digits(const OperationRow& row, int index) { return (row.flags & OPF_DIGITS(index)) != 0; }
 
 // Field i (1 to 3) is an output of the row; field 4 always is.
 bool field_is_output(const OperationRow& row, int index);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/catalogue.h"
+#include "core/controller.h"
 #include "core/messages.h"
 #include "core/seam.h"
 
@@ -36,11 +37,40 @@ int hex_value(char c)
 
 constexpr char HEX_DIGITS[] = "0123456789ABCDEF";
 
+bool is_digits_field(int index) { return field_holds_digits(selected_row(), index); }
+
 void set_counter(int index, std::int32_t length, bool half)
 {
     char text[32];
-    std::snprintf(text, sizeof text, half ? "%d,5 bytes" : "%d bytes", static_cast<int>(length));
+    if (is_digits_field(index))
+        std::snprintf(text, sizeof text, length == 1 ? "%d digit" : "%d digits", static_cast<int>(length));
+    else
+        std::snprintf(text, sizeof text, half ? "%d,5 bytes" : "%d bytes", static_cast<int>(length));
     g_window->set_text(field_counter_id[index], text);
+}
+
+// A decimal digit string: white space is dropped, anything else that is not a digit refuses it.
+int parse_digits(int edit_id, std::uint8_t* dest, int size_rule, std::int32_t* length_out, int write_back)
+{
+    const std::string text = g_window->text(edit_id, FIELD_MAX_TEXT);
+    std::string digits;
+    bool only_digits = true;
+    for (char c : text) {
+        if (c >= '0' && c <= '9')
+            digits.push_back(c);
+        else if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
+            only_digits = false;
+    }
+    auto length = static_cast<std::int32_t>(digits.size());
+    *length_out = length;
+    if (!only_digits)
+        return PARSE_NOT_DIGITS;
+    if (!size_rule_admits(length, size_rule))
+        return PARSE_BAD_SIZE;
+    if (write_back)
+        g_window->set_text(edit_id, digits);
+    digits.copy(reinterpret_cast<char*>(dest), digits.size());
+    return PARSE_OK;
 }
 
 // Parses field index into its buffer; the stored length never claims more than the buffer holds.
@@ -48,9 +78,15 @@ int parse_into_buffer(int index, int size_rule, int write_back)
 {
     FieldBuffer& buffer = g_field[index];
     std::int32_t counted = 0;
-    int ascii = g_window->checked(field_ascii_id[index]) ? 1 : 0;
-    int result = field_parse(field_edit_id[index], ascii, buffer.data, size_rule, &counted, write_back);
-    buffer.length = counted > FIELD_MAX_BYTES ? FIELD_MAX_BYTES : counted;
+    int result;
+    if (is_digits_field(index)) {
+        result = parse_digits(field_edit_id[index], buffer.data, size_rule, &counted, write_back);
+        buffer.length = result == PARSE_OK ? counted : 0;
+    } else {
+        int ascii = g_window->checked(field_ascii_id[index]) ? 1 : 0;
+        result = field_parse(field_edit_id[index], ascii, buffer.data, size_rule, &counted, write_back);
+        buffer.length = counted > FIELD_MAX_BYTES ? FIELD_MAX_BYTES : counted;
+    }
     set_counter(index, counted, result == PARSE_ODD_DIGITS);
     return result;
 }
@@ -97,7 +133,7 @@ int field_load(int index, int size_rule, int strict)
     int result = parse_into_buffer(index, size_rule, strict);
     if (result == PARSE_OK || !strict)
         return 1;
-    show_field_error(index, MSG_INVALID_FIELD_SIZE);
+    show_field_error(index, result == PARSE_NOT_DIGITS ? MSG_DIGITS_ONLY : MSG_INVALID_FIELD_SIZE);
     return 0;
 }
 
@@ -109,7 +145,9 @@ void field_show(int index)
     set_counter(index, buffer.length, false);
 
     std::string text;
-    if (g_window->checked(field_ascii_id[index])) {
+    if (is_digits_field(index)) {
+        text.assign(reinterpret_cast<const char*>(buffer.data), static_cast<std::size_t>(buffer.length));
+    } else if (g_window->checked(field_ascii_id[index])) {
         text.reserve(static_cast<std::size_t>(buffer.length));
         for (std::int32_t i = 0; i < buffer.length; ++i)
             text.push_back(buffer.data[i] < 0x20 ? '.' : static_cast<char>(buffer.data[i]));

@@ -20,6 +20,7 @@ enum : int {
     PARSE_OK = 0,
     PARSE_BAD_SIZE = 1,   // more than 1024 bytes, or against the size rule
     PARSE_ODD_DIGITS = 2, // an odd number of hexadecimal digits
+    PARSE_NOT_DIGITS = 3, // a digit-string field holds something other than decimal digits
 };
 
 // Size rules: 0 any length up to 1024 bytes; n > 0 a multiple of n; -n exactly n bytes.
@@ -27,7 +28,9 @@ int field_parse(int edit_id, int ascii, std::uint8_t* dest, int size_rule, std::
                 int write_back);
 
 // Reads field index into g_field[index]; 1 when good (or not strict), 0 after reporting
-// "Invalid field size!" with the field selected and focused.
+// "Invalid field size!" (or, for a digit-string field, "Digits only!") with the field selected and focused.
+// A field the selected row marks as digits holds the decimal digits as typed, one character a byte,
+// white space dropped; its size rule and counter count digits.
 int field_load(int index, int size_rule, int strict);
 
 // Writes g_field[index] into its edit, as hexadecimal or ASCII by the field's box, and sets its counter.

@@ -7,6 +7,7 @@ inline constexpr std::string_view CAPTION_ERROR = "Ooops!";
 inline constexpr std::string_view CAPTION_PROGRAM = "Tabrix!";
 inline constexpr std::string_view MSG_INTERNAL_ERROR = "ERROR!";
 inline constexpr std::string_view MSG_INVALID_FIELD_SIZE = "Invalid field size!";
+inline constexpr std::string_view MSG_DIGITS_ONLY = "Digits only!";
 
 // "Ooops!" with the error icon.
 void show_error(std::string_view text);
