@@ -27,12 +27,12 @@ void option_a(const std::string& x, std::span<std::uint8_t, 8> y)
 void option_b(const std::string& x, std::span<std::uint8_t, 8> y)
 {
     const std::string even = x.size() % 2 ? "0" + x : x;
-    std::array<std::uint8_t, 16> packed{};
-    for (std::size_t i = 0; i < even.size() / 2; ++i)
-        packed[i] = static_cast<std::uint8_t>((even[2 * i] - '0') << 4 | (even[2 * i + 1] - '0'));
     Sha1Context context;
     sha1_init(context);
-    sha1_update(context, std::span<const std::uint8_t>(packed.data(), even.size() / 2));
+    for (std::size_t i = 0; i + 1 < even.size(); i += 2) {
+        const std::uint8_t byte = static_cast<std::uint8_t>((even[i] - '0') << 4 | (even[i + 1] - '0'));
+        sha1_update(context, std::span<const std::uint8_t>(&byte, 1));
+    }
     std::array<std::uint8_t, SHA1_DIGEST_BYTES> digest;
     sha1_final(digest, context);
 
