@@ -35,7 +35,7 @@ inline constexpr std::size_t UN_OFFSET = 25;  // 9F37
 inline constexpr std::size_t ATC_OFFSET = 31; // 9F36
 inline constexpr std::size_t IAD_MAX_BYTES = 32;
 
-#define CDOL_ELEMENTS "Data: 9F02 9F03 9F1A 95 5F2A 9A 9C 9F37 82 9F36 + "
+#define CDOL_ELEMENTS "9F02 9F03 9F1A 95 5F2A 9A 9C 9F37 82 9F36 + "
 #define CRYPTOGRAM_HELP "EMV 4.3 Book 2 A1.2 - Application Cryptogram (ARQC, TC, AAC)\r"
 inline constexpr IadPart VISA_CVR = {3, 4};       // IAD bytes 4-7
 inline constexpr IadPart MASTERCARD_CVR = {2, 6}; // IAD bytes 3-8
@@ -54,13 +54,13 @@ inline constexpr std::array<CryptogramVersion, 9> CRYPTOGRAM_VERSIONS = {{
     {"EMV Cryptogram Mastercard CVN 16", CDOL_ELEMENTS "IAD or CVR (6 bytes):",
      CRYPTOGRAM_HELP "Mastercard CVN 16: Mastercard session key, padding method 2", SessionKeyMethod::Mastercard,
      MacPadding::Bit, {MASTERCARD_CVR}, 1},
-    {"EMV Cryptogram Mastercard CVN 17", CDOL_ELEMENTS "IAD or CVR (6) + counters (8 bytes):",
+    {"EMV Cryptogram Mastercard CVN 17", CDOL_ELEMENTS "IAD or CVR (6) + counters (8):",
      CRYPTOGRAM_HELP "Mastercard CVN 17: Mastercard session key, padding method 2", SessionKeyMethod::Mastercard,
      MacPadding::Bit, {MASTERCARD_CVR, MASTERCARD_COUNTERS}, 2},
     {"EMV Cryptogram Mastercard CVN 20", CDOL_ELEMENTS "IAD or CVR (6 bytes):",
      CRYPTOGRAM_HELP "Mastercard CVN 20: common session key, padding method 2", SessionKeyMethod::Common,
      MacPadding::Bit, {MASTERCARD_CVR}, 1},
-    {"EMV Cryptogram Mastercard CVN 21", CDOL_ELEMENTS "IAD or CVR (6) + counters (8 bytes):",
+    {"EMV Cryptogram Mastercard CVN 21", CDOL_ELEMENTS "IAD or CVR (6) + counters (8):",
      CRYPTOGRAM_HELP "Mastercard CVN 21: common session key, padding method 2", SessionKeyMethod::Common,
      MacPadding::Bit, {MASTERCARD_CVR, MASTERCARD_COUNTERS}, 2},
     {"EMV Cryptogram Interac CVN 133", CDOL_ELEMENTS "IAD (9F10):",

@@ -34,7 +34,7 @@ constexpr FieldLook OUT_SESSION_KEY = {"Session Key:", 131};
 constexpr FieldLook OUT_DATA_MACED = {"Data MACed (after padding):", 123};
 constexpr FieldLook OUT_CRYPTOGRAM = {"Application Cryptogram (ARQC, TC or AAC):", 139};
 constexpr FieldLook ARQC = {"ARQC (8 bytes):", 139};
-constexpr FieldLook ARPC_KEY = {"Key: ICC Master Key or Session Key, as the version uses (16 bytes):", 115};
+constexpr FieldLook ARPC_KEY = {"Key: ICC Master Key or Session Key (16 bytes):", 115};
 constexpr FieldLook OUT_ARPC = {"ARPC - Authorisation Response Cryptogram:", 118};
 constexpr FieldLook HIDDEN_DASHES = {nullptr, 126};
 constexpr FieldLook HIDDEN_ARROW = {nullptr, 124};
@@ -59,10 +59,10 @@ constexpr std::array<OperationRow, 8> KEY_AND_ARPC_ROWS = {{
      SESSION_HELP "EMV common session key: R = ATC || 000000000000", emv_session_key_handler, TAIL_FIELD3},
     {OP_EMV_SESSION_MASTERCARD, "EMV Session Key (Mastercard)",
      {ICC_MK, ATC, {"UN - Unpredictable Number (4 bytes):", 117}, OUT_KCV, OUT_SESSION_KEY},
-     SESSION_HELP "Mastercard M/Chip session key: ATC || F0 00 || UN, ATC || 0F 00 || UN", emv_session_key_handler,
+     SESSION_HELP "Mastercard: ATC || F0 00 || UN and ATC || 0F 00 || UN", emv_session_key_handler,
      TAIL_FIELD3},
     {OP_EMV_SESSION_PBOC, "EMV Session Key (PBOC)", {ICC_MK, ATC, HIDDEN_DASHES, OUT_KCV, OUT_SESSION_KEY},
-     SESSION_HELP "PBOC / UICS session key: 000000000000 || ATC and its complement", emv_session_key_handler,
+     SESSION_HELP "PBOC: 000000000000 || ATC and 000000000000 || NOT ATC", emv_session_key_handler,
      TAIL_FIELD3},
     {OP_EMV_ARPC1, "EMV ARPC Method 1",
      {ARQC, {"ARC - Authorisation Response Code (2 bytes):", 117}, ARPC_KEY, HIDDEN_ARROW, OUT_ARPC},
