@@ -1,8 +1,108 @@
-// rows.h: the drop-list rows of the EMV keys and cryptograms; ids 60-69.
+// rows.h: the drop-list rows of the EMV keys and cryptograms; ids 60-69. A result moves on with
+// "Copy to Input": the ICC master key into field 0 of the session key and cryptogram rows, the
+// session key into field 0 of the custom cryptogram, the cryptogram into field 0 of the ARPC rows.
 #pragma once
 
 #include <array>
 
 #include "core/catalogue.h"
+#include "emv/cryptogram.h"
+#include "emv/handlers.h"
 
-inline constexpr std::array<OperationRow, 0> EMV_ROWS{};
+enum : std::int32_t {
+    OP_EMV_ICC_MK_A = 60,
+    OP_EMV_ICC_MK_B = 61,
+    OP_EMV_SESSION_COMMON = 62,
+    OP_EMV_SESSION_MASTERCARD = 63,
+    OP_EMV_SESSION_PBOC = 64,
+    OP_EMV_CRYPTOGRAM = 65, // every row of CRYPTOGRAM_VERSIONS, told apart by name
+    OP_EMV_CRYPTOGRAM_CUSTOM = 66,
+    OP_EMV_ARPC1 = 67,
+    OP_EMV_ARPC2 = 68,
+};
+
+namespace emv_rows {
+
+constexpr FieldLook IMK = {"Issuer Master Key - IMK (Triple-DES, 16 bytes):", 130};
+constexpr FieldLook PAN = {"PAN - Primary Account Number (8 to 19 digits):", 117};
+constexpr FieldLook PSN = {"PAN Sequence Number (2 digits - '00' if empty):", 117};
+constexpr FieldLook ICC_MK = {"ICC Master Key (16 bytes):", 130};
+constexpr FieldLook ATC = {"ATC - Application Transaction Counter (2 bytes):", 128};
+constexpr FieldLook OUT_KCV = {"Check value:", 121};
+constexpr FieldLook OUT_ICC_MK = {"ICC Master Key (odd parity):", 115};
+constexpr FieldLook OUT_SESSION_KEY = {"Session Key:", 131};
+constexpr FieldLook OUT_DATA_MACED = {"Data MACed (after padding):", 123};
+constexpr FieldLook OUT_CRYPTOGRAM = {"Application Cryptogram (ARQC, TC or AAC):", 139};
+constexpr FieldLook ARQC = {"ARQC (8 bytes):", 139};
+constexpr FieldLook ARPC_KEY = {"Key: ICC Master Key or Session Key (16 bytes):", 115};
+constexpr FieldLook OUT_ARPC = {"ARPC - Authorisation Response Cryptogram:", 118};
+constexpr FieldLook HIDDEN_DASHES = {nullptr, 126};
+constexpr FieldLook HIDDEN_ARROW = {nullptr, 124};
+
+#define ICC_MK_HELP "EMV 4.3 Book 2 A1.4 - ICC Master Key derivation\r"
+#define SESSION_HELP "EMV 4.3 Book 2 A1.3 - Session Key derivation\r"
+#define ARPC_HELP "EMV 4.3 Book 2 8.2 - Authorisation Response Cryptogram\r"
+
+constexpr std::uint32_t PAN_DIGITS = OPF_DIGITS(1) | OPF_DIGITS(2);
+
+constexpr std::array<OperationRow, 8> KEY_AND_ARPC_ROWS = {{
+    separator("============================= EMV =============================", 134),
+    {OP_EMV_ICC_MK_A, "EMV ICC Master Key (Option A)", {IMK, PAN, PSN, OUT_KCV, OUT_ICC_MK},
+     ICC_MK_HELP "Option A: the 16 rightmost digits of PAN and PSN", emv_icc_master_key_handler,
+     TAIL_FIELD3 | PAN_DIGITS},
+    {OP_EMV_ICC_MK_B, "EMV ICC Master Key (Option B)", {IMK, PAN, PSN, OUT_KCV, OUT_ICC_MK},
+     ICC_MK_HELP "Option B: SHA-1 of PAN and PSN for PANs over 16 digits", emv_icc_master_key_handler,
+     TAIL_FIELD3 | PAN_DIGITS},
+    {OP_EMV_SESSION_COMMON, "EMV Session Key (EMV common)",
+     {ICC_MK, {"ATC (2 bytes), or the diversification value R (8 bytes):", 128}, HIDDEN_DASHES, OUT_KCV,
+      OUT_SESSION_KEY},
+     SESSION_HELP "EMV common session key: R = ATC || 000000000000", emv_session_key_handler, TAIL_FIELD3},
+    {OP_EMV_SESSION_MASTERCARD, "EMV Session Key (Mastercard)",
+     {ICC_MK, ATC, {"UN - Unpredictable Number (4 bytes):", 117}, OUT_KCV, OUT_SESSION_KEY},
+     SESSION_HELP "Mastercard: ATC || F0 00 || UN and ATC || 0F 00 || UN", emv_session_key_handler,
+     TAIL_FIELD3},
+    {OP_EMV_SESSION_PBOC, "EMV Session Key (PBOC)", {ICC_MK, ATC, HIDDEN_DASHES, OUT_KCV, OUT_SESSION_KEY},
+     SESSION_HELP "PBOC: 000000000000 || ATC and 000000000000 || NOT ATC", emv_session_key_handler,
+     TAIL_FIELD3},
+    {OP_EMV_ARPC1, "EMV ARPC Method 1",
+     {ARQC, {"ARC - Authorisation Response Code (2 bytes):", 117}, ARPC_KEY, HIDDEN_ARROW, OUT_ARPC},
+     ARPC_HELP "Method 1: ARQC XOR ARC padded with zeros, enciphered", emv_arpc_handler, OPF_CHECK_VALUE},
+    {OP_EMV_ARPC2, "EMV ARPC Method 2",
+     {ARQC, {"CSU - Card Status Update (4 bytes):", 117}, ARPC_KEY,
+      {"Proprietary data (0 to 8 bytes):", 117}, OUT_ARPC},
+     ARPC_HELP "Method 2: MAC over ARQC, CSU and proprietary data (4 bytes)", emv_arpc_handler, OPF_CHECK_VALUE},
+}};
+
+#undef ICC_MK_HELP
+#undef SESSION_HELP
+#undef ARPC_HELP
+
+constexpr OperationRow cryptogram_row(const CryptogramVersion& version)
+{
+    return {OP_EMV_CRYPTOGRAM, version.row,
+            {ICC_MK, {version.data_title, 123}, OUT_DATA_MACED, {"Session Key used:", 131}, OUT_CRYPTOGRAM},
+            version.help, emv_cryptogram_handler, TAIL_FIELD2};
+}
+
+constexpr auto rows()
+{
+    std::array<OperationRow, KEY_AND_ARPC_ROWS.size() + CRYPTOGRAM_VERSIONS.size() + 1> all{};
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < 6; ++i) // up to the ARPC rows
+        all[at++] = KEY_AND_ARPC_ROWS[i];
+    for (const CryptogramVersion& version : CRYPTOGRAM_VERSIONS)
+        all[at++] = cryptogram_row(version);
+    all[at++] = {OP_EMV_CRYPTOGRAM_CUSTOM, "EMV Cryptogram (custom)",
+                 {{"Key: Session Key, or ICC Master Key for versions without one (16 bytes):", 131},
+                  {"Transaction data, whole (tick Padding for method 2):", 123}, OUT_DATA_MACED,
+                  {"Check value of the key:", 121}, OUT_CRYPTOGRAM},
+                 "EMV 4.3 Book 2 A1.2 - Application Cryptogram (ARQC, TC, AAC)\rMAC algorithm 3, padding method 1 or 2",
+                 emv_cryptogram_handler, TAIL_FIELD2 | OPF_MAC};
+    for (std::size_t i = 6; i < KEY_AND_ARPC_ROWS.size(); ++i)
+        all[at++] = KEY_AND_ARPC_ROWS[i];
+    return all;
+}
+
+} // namespace emv_rows
+
+inline constexpr auto EMV_ROWS = emv_rows::rows();

@@ -11,6 +11,7 @@
 #include "symmetric/aes.h"
 #include "symmetric/des.h"
 #include "symmetric/dukpt.h"
+#include "symmetric/mac_algorithm3.h"
 #include "symmetric/triple_des.h"
 
 namespace {
@@ -190,6 +191,12 @@ int block_cipher_handler() {
 
     FieldBuffer& out = g_field[4];
     const std::int32_t length = data.length;
+    if (mac && row->transform == Transform::MacAlgorithm3 && length > 0) {
+        mac_algorithm3(key.k, iv.data, data.data, static_cast<std::size_t>(length), out.data);
+        out.length = block;
+        field_show(4);
+        return 1;
+    }
     for (std::int32_t o = 0; o < length; o += block) {
         std::uint8_t in[16];
         std::memcpy(in, data.data + o, static_cast<std::size_t>(block));

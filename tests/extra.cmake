@@ -7,3 +7,7 @@ foreach(area digest symmetric)
     target_compile_definitions(test_${area} PRIVATE TABRIX_HAVE_OPENSSL)
   endif()
 endforeach()
+
+if(TARGET test_emv)
+  include(${CMAKE_CURRENT_LIST_DIR}/emv/emv.cmake)
+endif()
