@@ -33,6 +33,8 @@ inline constexpr int AES_DUKPT_KSN_BYTES = 12;     // initial key ID (8 bytes) a
 inline constexpr int AES_DUKPT_IKID_BYTES = 8;     // BDK ID (4 bytes) and derivation ID (4 bytes)
 inline constexpr int AES_DUKPT_MAX_KEY_BYTES = 32;
 inline constexpr int AES_DUKPT_MAX_COUNTER_BITS = 16; // a device never uses a counter with more one-bits
+// The update key is the key-encryption working key of this counter (the supplement's update keys).
+inline constexpr std::uint32_t AES_DUKPT_UPDATE_COUNTER = 0xFFFFFFFF;
 
 struct DukptKey {
     std::uint8_t bytes[AES_DUKPT_MAX_KEY_BYTES];

@@ -25,7 +25,8 @@ struct KsnInput {
 };
 
 // Reads the KSN of field index: 12 bytes, or 14 when a key type may follow it; the counter rules.
-bool load_ksn(int index, bool type_may_follow, ZeroCounter zero, KsnInput& ksn);
+// The update key's counter (all ones) passes when update_counter_allowed; its row checks the usage.
+bool load_ksn(int index, bool type_may_follow, ZeroCounter zero, KsnInput& ksn, bool update_counter_allowed = false);
 
 // Reads field 2, an AES BDK or (with "Use IK" ticked) the initial key, and gives the initial key.
 bool load_initial_key(const KsnInput& ksn, DukptKey& initial);

@@ -58,7 +58,7 @@ int aes_dukpt_initial_key_handler()
 int aes_dukpt_working_key_handler()
 {
     KsnInput ksn;
-    if (!load_ksn(0, true, ZeroCounter::Refused, ksn))
+    if (!load_ksn(0, true, ZeroCounter::Refused, ksn, true))
         return 0;
     if (!field_load(1, -2, 1))
         return 0;
@@ -68,6 +68,10 @@ int aes_dukpt_working_key_handler()
         return 0;
     }
     const auto usage = static_cast<KeyUsage>(usage_code);
+    if (ksn.counter == AES_DUKPT_UPDATE_COUNTER && usage != KeyUsage::KeyEncryption) {
+        show_field_error(0, MSG_COUNTER_BITS);
+        return 0;
+    }
     if (ksn.type_given && ksn.type == KeyType::Hmac && !mac_usage(usage)) {
         show_field_error(0, MSG_KEY_TYPE);
         return 0;

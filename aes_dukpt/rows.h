@@ -47,7 +47,7 @@ inline constexpr std::array<OperationRow, 14> ROWS{{
      {{"KSN (12 bytes) + key type (0000/1 TDEA, 0002/3/4 AES, 0005 HMAC - optional):", 128},
       {"Key usage (1000 PIN, 2000/1/2 MAC, 3000/1/2 data, 0002 KEK, 8000 derivation):", 131}, BDK,
       {"Working key check value (CMAC of a zero block, 5 bytes):", 139}, {"Working key:", 131}},
-     AES_DUKPT "Working key of any usage and type (type omitted: the BDK's)", aes_dukpt_working_key_handler,
+     AES_DUKPT "Working key of any usage and type; usage 0002 at counter FFFFFFFF: update key", aes_dukpt_working_key_handler,
      OPF_CHECK_VALUE | OPF_IPEK_OPTION | TAIL_FIELD3},
     {OP_AES_DUKPT_INTERMEDIATE_KEY, "AES DUKPT Intermediate Derivation Key",
      {KSN, HIDDEN_DASHES, BDK, HIDDEN_ARROW, {"Intermediate derivation key of the counter:", 115}},
