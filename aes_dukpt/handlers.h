@@ -6,6 +6,9 @@ int aes_dukpt_working_key_handler();
 int aes_dukpt_intermediate_key_handler();
 int aes_dukpt_next_ksn_handler();
 
+int aes_dukpt_pin_format4_handler(); // ISO 9564-1 format 4 under the AES PIN key
+int aes_dukpt_pin_format0_handler(); // ISO 9564-1 format 0 under the Triple-DES PIN key
+
 int aes_dukpt_mac_request_handler();  // key usage 2000, MAC generation
 int aes_dukpt_mac_response_handler(); // key usage 2001, MAC verification
 int aes_dukpt_mac_both_handler();     // key usage 2002

@@ -13,6 +13,8 @@ enum : std::int32_t {
     OP_AES_DUKPT_WORKING_KEY = 41,
     OP_AES_DUKPT_INTERMEDIATE_KEY = 42,
     OP_AES_DUKPT_NEXT_KSN = 43,
+    OP_AES_DUKPT_PIN_FORMAT4 = 44,
+    OP_AES_DUKPT_PIN_FORMAT0 = 45,
     OP_AES_DUKPT_MAC = 46,
     OP_AES_DUKPT_DATA = 47,
     OP_AES_DUKPT_LAST = 49,
@@ -31,13 +33,20 @@ constexpr FieldLook CLEAR = {"Clear data (8-byte blocks for TDEA keys, 16-byte b
 constexpr FieldLook ENCRYPTED = {"Encrypted data (8-byte blocks for TDEA keys, 16-byte blocks for AES):", 118};
 constexpr FieldLook MAC_DATA = {"Data to be authenticated:", 123};
 constexpr FieldLook OUT_MAC = {"MAC - CMAC (whole block) or HMAC-SHA-256:", 139};
+constexpr FieldLook KSN_TYPE_AES = {"KSN (12 bytes) + key type (0002/3/4 AES-128/192/256 - optional):", 128};
+constexpr FieldLook KSN_TYPE_TDEA = {"KSN (12 bytes) + key type (0000 2TDEA - if omitted, 0001 3TDEA):", 128};
+constexpr FieldLook PIN = {"PIN (4 to 12 digits):", 137};
+constexpr FieldLook PAN = {"PAN - Primary Account Number (digits):", 117};
+constexpr FieldLook OUT_PIN = {"PIN:", 137};
 constexpr FieldLook HIDDEN_ARROW = {nullptr, 124};
 constexpr FieldLook HIDDEN_DASHES = {nullptr, 126};
 constexpr FieldLook HIDDEN_EMPTY = {nullptr, -1};
 
 #define AES_DUKPT "AES DUKPT - Derived Unique Key Per Transaction - ANSI X9.24-3-2017\r"
 
-inline constexpr std::array<OperationRow, 14> ROWS{{
+constexpr std::uint32_t PIN_FLAGS = OPF_CHECK_VALUE | OPF_IPEK_OPTION | OPF_DIGITS(3);
+
+inline constexpr std::array<OperationRow, 18> ROWS{{
     separator("========================== AES DUKPT ==========================", 134),
     {OP_AES_DUKPT_INITIAL_KEY, "AES DUKPT Initial Key (IK) derivation",
      {{"Initial Key ID - BDK ID and derivation ID (8 bytes):", 128}, HIDDEN_DASHES, BDK, HIDDEN_ARROW,
@@ -53,6 +62,22 @@ inline constexpr std::array<OperationRow, 14> ROWS{{
      {KSN, HIDDEN_DASHES, BDK, HIDDEN_ARROW, {"Intermediate derivation key of the counter:", 115}},
      AES_DUKPT "Derivation key of a counter, one derivation per one-bit", aes_dukpt_intermediate_key_handler,
      OPF_CHECK_VALUE | OPF_IPEK_OPTION},
+    {OP_AES_DUKPT_PIN_FORMAT4, "AES DUKPT PIN (format 4)",
+     {PIN, KSN_TYPE_AES, BDK, PAN, {"Encrypted PIN block (ISO 9564-1 format 4, random fill):", 118}},
+     AES_DUKPT "ISO 9564-1 format 4 PIN block under the AES PIN key (encryption)", aes_dukpt_pin_format4_handler,
+     PIN_FLAGS | OPF_DIGITS(0)},
+    {OP_AES_DUKPT_PIN_FORMAT4, "AES DUKPT PIN (format 4) [rev]",
+     {{"Encrypted PIN block (ISO 9564-1 format 4, 16 bytes):", 118}, KSN_TYPE_AES, BDK, PAN, OUT_PIN},
+     AES_DUKPT "ISO 9564-1 format 4 PIN block under the AES PIN key (decryption)", aes_dukpt_pin_format4_handler,
+     PIN_FLAGS | OPF_REVERSE | OPF_DIGITS(4)},
+    {OP_AES_DUKPT_PIN_FORMAT0, "AES DUKPT Triple-DES PIN (format 0)",
+     {PIN, KSN_TYPE_TDEA, BDK, PAN, {"Encrypted PIN block (ISO 9564-1 format 0):", 118}},
+     AES_DUKPT "ISO 9564-1 format 0 PIN block under the Triple-DES PIN key (encryption)",
+     aes_dukpt_pin_format0_handler, PIN_FLAGS | OPF_DIGITS(0)},
+    {OP_AES_DUKPT_PIN_FORMAT0, "AES DUKPT Triple-DES PIN (format 0) [rev]",
+     {{"Encrypted PIN block (ISO 9564-1 format 0, 8 bytes):", 118}, KSN_TYPE_TDEA, BDK, PAN, OUT_PIN},
+     AES_DUKPT "ISO 9564-1 format 0 PIN block under the Triple-DES PIN key (decryption)",
+     aes_dukpt_pin_format0_handler, PIN_FLAGS | OPF_REVERSE | OPF_DIGITS(4)},
     {OP_AES_DUKPT_MAC, "AES DUKPT MAC req", {MAC_DATA, KSN_TYPE_MAC, BDK, HIDDEN_ARROW, OUT_MAC},
      AES_DUKPT "Key usage 2000: MAC generation (request)", aes_dukpt_mac_request_handler,
      OPF_CHECK_VALUE | OPF_IPEK_OPTION},

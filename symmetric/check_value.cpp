@@ -21,6 +21,8 @@ bool key_length_fits(std::int32_t id, std::int32_t length) {
     case OP_AES_DUKPT_INITIAL_KEY:
     case OP_AES_DUKPT_WORKING_KEY:
     case OP_AES_DUKPT_INTERMEDIATE_KEY:
+    case OP_AES_DUKPT_PIN_FORMAT4:
+    case OP_AES_DUKPT_PIN_FORMAT0:
     case OP_AES_DUKPT_MAC:
     case OP_AES_DUKPT_DATA: return length == 16 || length == 24 || length == 32;
     case OP_DES:
@@ -54,6 +56,8 @@ void show_check_value() {
     case OP_AES_DUKPT_INITIAL_KEY:
     case OP_AES_DUKPT_WORKING_KEY:
     case OP_AES_DUKPT_INTERMEDIATE_KEY:
+    case OP_AES_DUKPT_PIN_FORMAT4:
+    case OP_AES_DUKPT_PIN_FORMAT0:
     case OP_AES_DUKPT_MAC:
     case OP_AES_DUKPT_DATA: {
         AesContext context;

@@ -120,6 +120,21 @@ protected:
             EXPECT_NE(encrypted, s(in, "data"));
             EXPECT_EQ(row(s(in, "row") + " [rev]", encrypted, s(in, "ksn"), s(in, "bdk"), s(in, "iv"), false, mode),
                       s(in, "data")) << s(in, "row") << " " << s(in, "mode");
+        } else if (op == "pinblock.format4.decipher") {
+            EXPECT_EQ(row("AES DUKPT PIN (format 4) [rev]", s(in, "block"), s(in, "ksn"), s(in, "bdk"), s(in, "pan")),
+                      s(out, "pin")) << s(in, "ksn");
+        } else if (op == "aes_dukpt.pin_format0") {
+            BlockKey key;
+            block_key_set(key, BlockAlgorithm::Tdes, from_hex(s(in, "key")).data(), 16);
+            Bytes block = from_hex(s(out, "block"));
+            block_encrypt(key, block.data(), block.data());
+            const std::string row_name = "AES DUKPT Triple-DES PIN (format 0)";
+            EXPECT_EQ(row(row_name, s(in, "pin"), s(in, "ksn"), s(in, "bdk"), s(in, "pan")), to_hex(block));
+            EXPECT_EQ(row(row_name + " [rev]", to_hex(block), s(in, "ksn"), s(in, "bdk"), s(in, "pan")), s(in, "pin"));
+        } else if (op == "aes_dukpt.pin_round_trip") {
+            const std::string block = row(s(in, "row"), s(in, "pin"), s(in, "ksn"), s(in, "bdk"), s(in, "pan"));
+            EXPECT_EQ(row(s(in, "row") + " [rev]", block, s(in, "ksn"), s(in, "bdk"), s(in, "pan")), s(in, "pin"))
+                << s(in, "row") << " block " << block;
         } else {
             ADD_FAILURE() << "unknown case " << op;
         }
