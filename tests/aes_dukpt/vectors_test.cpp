@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 
@@ -16,7 +15,7 @@ namespace {
 
 using Json = nlohmann::json;
 
-const std::filesystem::path DATA = std::filesystem::path(__FILE__).parent_path() / "../data/aes_dukpt.jsonl";
+const std::string DATA = TABRIX_TEST_DATA "/aes_dukpt.jsonl";
 
 std::string s(const Json& j, const char* key) { return j.value(key, std::string()); }
 
