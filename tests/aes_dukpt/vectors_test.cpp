@@ -183,3 +183,18 @@ TEST_F(AesDukpt, EveryCaseOfTheDataFile)
 }
 
 } // namespace
+
+// "Use IK" swaps field 2's title as "Use IPEK" does on the Triple-DES DUKPT rows, which keep theirs.
+TEST_F(AesDukpt, UseIkNamesTheInitialKeyAndTheTripleDesRowsKeepUseIpek)
+{
+    for (const char* name : {"AES DUKPT Data req", "DUKPT Triple-DES PIN", "AES DUKPT Working Key derivation"}) {
+        choose(name);
+        const bool aes = std::string_view(name).starts_with("AES");
+        EXPECT_EQ(w[IDC_USE_IPEK].text, aes ? "Use IK" : "Use IPEK") << name;
+        click(IDC_USE_IPEK);
+        EXPECT_EQ(w[IDC_LABEL2].text, aes ? "AES DUKPT IK - Initial Key (16, 24 or 32 bytes):"
+                                          : "Triple-DES IPEK - Initial PIN Encryption Key (16 bytes):") << name;
+        click(IDC_USE_IPEK);
+        EXPECT_EQ(w[IDC_LABEL2].text, catalogue[static_cast<std::size_t>(row_index(name))].field[2].label) << name;
+    }
+}
