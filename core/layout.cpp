@@ -2,13 +2,26 @@
 // block-mode controls, Padding and "Use IPEK".
 #include "core/layout.h"
 
+#include "aes_dukpt/rows.h"
 #include "core/controller.h"
 #include "core/handlers.h"
 
 namespace {
 
-constexpr int IPEK_PICTURE = 115;
-constexpr const char* IPEK_TITLE = "Triple-DES IPEK - Initial PIN Encryption Key (16 bytes):";
+// The tick-box that puts a family's initial key in field 2 instead of its BDK: its text, and field 2's look.
+struct InitialKeyOption {
+    const char* box;
+    const char* title;
+    std::int32_t picture;
+};
+
+constexpr InitialKeyOption IPEK_OPTION = {"Use IPEK", "Triple-DES IPEK - Initial PIN Encryption Key (16 bytes):", 115};
+constexpr InitialKeyOption IK_OPTION = {"Use IK", "AES DUKPT IK - Initial Key (16, 24 or 32 bytes):", 115};
+
+const InitialKeyOption& initial_key_option(const OperationRow& row)
+{
+    return is_aes_dukpt_row(row.id) ? IK_OPTION : IPEK_OPTION;
+}
 
 void show_picture(int control_id, std::int32_t icon)
 {
@@ -74,8 +87,9 @@ void select_block_mode(int radio_id)
 void show_field2_look(bool use_ipek)
 {
     const OperationRow& row = selected_row();
-    show_picture(IDC_ICON2, use_ipek ? IPEK_PICTURE : row.field[2].icon);
-    const char* label = use_ipek ? IPEK_TITLE : row.field[2].label;
+    const InitialKeyOption& option = initial_key_option(row);
+    show_picture(IDC_ICON2, use_ipek ? option.picture : row.field[2].icon);
+    const char* label = use_ipek ? option.title : row.field[2].label;
     g_window->set_text(IDC_LABEL2, label ? label : "");
 }
 
@@ -118,6 +132,8 @@ void layout_for_row()
     }
 
     g_window->show(IDC_USE_IPEK, (row.flags & OPF_IPEK_OPTION) != 0);
+    if (row.flags & OPF_IPEK_OPTION)
+        g_window->set_text(IDC_USE_IPEK, initial_key_option(row).box);
     g_window->set_checked(IDC_USE_IPEK, false);
 
     for (int id : {IDC_ARROW_OUT, IDC_ARROW3, IDC_ARROW2, IDC_ARROW1})

@@ -88,7 +88,8 @@ void aes_gen_tables() {
 }
 
 void aes_set_key(AesContext& context, const std::uint8_t* key, int key_bits) {
-    aes_gen_tables();
+    static const bool tables_built = (aes_gen_tables(), true); // once: every build writes the same tables
+    (void)tables_built;
     context.rounds = 0;
     if (key_bits != 128 && key_bits != 192 && key_bits != 256)
         return;

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "aes_dukpt/rows.h"
 #include "core/controller.h"
 #include "core/field.h"
 #include "core/handlers.h"
@@ -16,7 +17,14 @@ constexpr std::uint8_t ZERO_BLOCK[16] = {};
 // The key lengths each row's check value admits; any id not listed takes a two-key Triple-DES key.
 bool key_length_fits(std::int32_t id, std::int32_t length) {
     switch (id) {
-    case OP_AES: return length == 16 || length == 24 || length == 32;
+    case OP_AES:
+    case OP_AES_DUKPT_INITIAL_KEY:
+    case OP_AES_DUKPT_WORKING_KEY:
+    case OP_AES_DUKPT_INTERMEDIATE_KEY:
+    case OP_AES_DUKPT_PIN_FORMAT4:
+    case OP_AES_DUKPT_PIN_FORMAT0:
+    case OP_AES_DUKPT_MAC:
+    case OP_AES_DUKPT_DATA: return length == 16 || length == 24 || length == 32;
     case OP_DES:
     case OP_MKWK_DES: return length == 8;
     case OP_TDES_K24: return length == 24;
@@ -44,7 +52,14 @@ void show_check_value() {
 
     std::uint8_t value[16];
     switch (id) {
-    case OP_AES: {
+    case OP_AES:
+    case OP_AES_DUKPT_INITIAL_KEY:
+    case OP_AES_DUKPT_WORKING_KEY:
+    case OP_AES_DUKPT_INTERMEDIATE_KEY:
+    case OP_AES_DUKPT_PIN_FORMAT4:
+    case OP_AES_DUKPT_PIN_FORMAT0:
+    case OP_AES_DUKPT_MAC:
+    case OP_AES_DUKPT_DATA: {
         AesContext context;
         aes_set_key(context, key.data, key.length * 8);
         aes_encrypt_block(context, ZERO_BLOCK, value);
