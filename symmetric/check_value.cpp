@@ -5,6 +5,7 @@
 #include "core/controller.h"
 #include "core/field.h"
 #include "core/handlers.h"
+#include "pin/rows.h"
 #include "symmetric/aes.h"
 #include "symmetric/des.h"
 #include "symmetric/triple_des.h"
@@ -16,7 +17,8 @@ constexpr std::uint8_t ZERO_BLOCK[16] = {};
 // The key lengths each row's check value admits; any id not listed takes a two-key Triple-DES key.
 bool key_length_fits(std::int32_t id, std::int32_t length) {
     switch (id) {
-    case OP_AES: return length == 16 || length == 24 || length == 32;
+    case OP_AES:
+    case OP_PIN_FORMAT4: return length == 16 || length == 24 || length == 32;
     case OP_DES:
     case OP_MKWK_DES: return length == 8;
     case OP_TDES_K24: return length == 24;
@@ -44,7 +46,8 @@ void show_check_value() {
 
     std::uint8_t value[16];
     switch (id) {
-    case OP_AES: {
+    case OP_AES:
+    case OP_PIN_FORMAT4: {
         AesContext context;
         aes_set_key(context, key.data, key.length * 8);
         aes_encrypt_block(context, ZERO_BLOCK, value);

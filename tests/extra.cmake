@@ -7,3 +7,6 @@ foreach(area digest symmetric)
     target_compile_definitions(test_${area} PRIVATE TABRIX_HAVE_OPENSSL)
   endif()
 endforeach()
+
+# The PIN area's data path and JSON reader.
+include(${CMAKE_CURRENT_SOURCE_DIR}/pin/pin.cmake OPTIONAL)
