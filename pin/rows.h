@@ -24,16 +24,17 @@ namespace pin_rows {
 constexpr FieldLook PIN = {"PIN (4 to 12 digits):", 137};
 constexpr FieldLook PAN_0_3 = {"PAN - Primary Account Number (13 to 19 digits, check digit last):", 117};
 constexpr FieldLook PAN_4 = {"PAN - Primary Account Number (1 to 19 digits):", 117};
-constexpr FieldLook FILL_IN = {"Fill digits, 14 less the PIN length (hex digits; empty: random):", 116};
+constexpr FieldLook FILL_IN = {"Fill digits (14 less PIN length; empty: random):", 116};
 constexpr FieldLook FILL_OUT = {"Fill digits used:", 116};
 constexpr FieldLook CLEAR_BLOCK_OUT = {"Clear PIN block (8 bytes):", 137};
 constexpr FieldLook AES_KEY = {"AES Key (16, 24 or 32 bytes):", 115};
 constexpr FieldLook RANDOM_IN = {"Random (8 bytes - optional; empty: random):", 116};
 constexpr FieldLook ENCIPHERED = {"Enciphered PIN block (16 bytes):", 118};
-constexpr FieldLook PIN_FIELD_OUT = {"Plain-text PIN field (its last 8 bytes are the random):", 137};
+constexpr FieldLook PIN_FIELD_OUT = {"Plain-text PIN field (8 random bytes last):", 137};
 constexpr FieldLook PAN_FIELD_OUT = {"PAN field:", 117};
 constexpr FieldLook PIN_OUT = {"PIN:", 137};
 constexpr FieldLook MAC_LENGTH = {"MAC length in bytes (optional, at least 4; empty: the whole block):", 140};
+constexpr FieldLook CMAC_OUT = {"CMAC - Cipher-based MAC:", 139};
 constexpr FieldLook CMAC_DATA = {"Data to be authenticated (may be empty):", 123};
 constexpr FieldLook HIDDEN_ARROW = {nullptr, 124};
 constexpr FieldLook HIDDEN_DASHES = {nullptr, 126};
@@ -84,11 +85,11 @@ inline constexpr std::array<OperationRow, 14> PIN_ROWS{{
     separator("==================== MAC AND CHECK VALUES =====================", 132),
     {OP_CMAC_AES, "CMAC (AES)",
      {pin_rows::AES_KEY, pin_rows::CMAC_DATA, pin_rows::HIDDEN_ARROW, pin_rows::MAC_LENGTH,
-      {"CMAC - Cipher-based Message Authentication Code:", 139}},
+      pin_rows::CMAC_OUT},
      "NIST SP 800-38B - CMAC with AES\r(RFC 4493 AES-CMAC for 16-byte keys)", cmac_handler, OPF_DIGITS(3)},
     {OP_CMAC_TDES, "CMAC (Triple-DES)",
      {{"Triple-DES Key (16 or 24 bytes):", 115}, pin_rows::CMAC_DATA, pin_rows::HIDDEN_ARROW, pin_rows::MAC_LENGTH,
-      {"CMAC - Cipher-based Message Authentication Code:", 139}},
+      pin_rows::CMAC_OUT},
      "NIST SP 800-38B - CMAC with Triple-DES\r(TDEA, keying options 1 and 2)", cmac_handler, OPF_DIGITS(3)},
     {OP_KEY_CHECK_VALUES, "Key Check Values (DES / Triple-DES)",
      {{"DES / Triple-DES Key (8, 16 or 24 bytes):", 115}, {"CMAC subkey K1:", 121}, {"CMAC subkey K2:", 121},
