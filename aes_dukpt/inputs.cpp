@@ -74,9 +74,3 @@ bool settle_key_type(int ksn_index, KsnInput& ksn, const DukptKey& initial)
     return true;
 }
 
-void show_output(int index, const std::uint8_t* bytes, int length)
-{
-    std::memcpy(g_field[index].data, bytes, static_cast<std::size_t>(length));
-    g_field[index].length = length;
-    field_show(index);
-}

@@ -35,5 +35,3 @@ bool load_initial_key(const KsnInput& ksn, DukptKey& initial);
 // ksn_index) when it is stronger than the initial key.
 bool settle_key_type(int ksn_index, KsnInput& ksn, const DukptKey& initial);
 
-// Writes bytes into output field index and shows it.
-void show_output(int index, const std::uint8_t* bytes, int length);

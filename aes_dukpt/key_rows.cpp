@@ -51,7 +51,7 @@ int aes_dukpt_initial_key_handler()
     DukptKey initial;
     if (!load_initial_key(ksn, initial))
         return 0;
-    show_output(4, initial.bytes, initial.length);
+    show_bytes(4, {initial.bytes, static_cast<std::size_t>(initial.length)});
     return 1;
 }
 
@@ -82,8 +82,8 @@ int aes_dukpt_working_key_handler()
 
     const DukptKey key = working_key(initial, initial_key_id(ksn.ksn), ksn.counter, usage, ksn.type);
     std::uint8_t value[CHECK_VALUE_BYTES];
-    show_output(3, value, check_value(ksn.type, key, value));
-    show_output(4, key.bytes, key.length);
+    show_bytes(3, {value, static_cast<std::size_t>(check_value(ksn.type, key, value))});
+    show_bytes(4, {key.bytes, static_cast<std::size_t>(key.length)});
     return 1;
 }
 
@@ -94,7 +94,7 @@ int aes_dukpt_intermediate_key_handler()
     if (!load_ksn(0, false, ZeroCounter::Allowed, ksn) || !load_initial_key(ksn, initial))
         return 0;
     const DukptKey key = intermediate_key(initial, initial_key_id(ksn.ksn), ksn.counter);
-    show_output(4, key.bytes, key.length);
+    show_bytes(4, {key.bytes, static_cast<std::size_t>(key.length)});
     return 1;
 }
 
@@ -112,6 +112,6 @@ int aes_dukpt_next_ksn_handler()
     std::memcpy(out, ksn.ksn, 8);
     for (int i = 0; i < 4; ++i)
         out[8 + i] = static_cast<std::uint8_t>(next >> (24 - 8 * i));
-    show_output(4, out, AES_DUKPT_KSN_BYTES);
+    show_bytes(4, {out, static_cast<std::size_t>(AES_DUKPT_KSN_BYTES)});
     return 1;
 }

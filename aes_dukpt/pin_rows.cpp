@@ -88,7 +88,7 @@ int pin_row(int format)
                 return 0;
             block_encrypt(key, block, block);
         }
-        show_output(4, block, block_bytes);
+        show_bytes(4, {block, static_cast<std::size_t>(block_bytes)});
         return 1;
     }
 
@@ -108,7 +108,7 @@ int pin_row(int format)
             (read_format != PIN_FORMAT_0 && refused(PinRule::ControlDigit)))
             return 0;
     }
-    show_output(4, reinterpret_cast<const std::uint8_t*>(pin.data()), static_cast<int>(pin.size()));
+    show_bytes(4, {reinterpret_cast<const std::uint8_t*>(pin.data()), static_cast<std::size_t>(static_cast<int>(pin.size()))});
     return 1;
 }
 

@@ -52,7 +52,7 @@ int mac_row(KeyUsage usage)
         cmac(block_key, data.data, static_cast<std::size_t>(data.length), mac);
         length = block_key.block_bytes;
     }
-    show_output(4, mac, length);
+    show_bytes(4, {mac, static_cast<std::size_t>(length)});
     return 1;
 }
 

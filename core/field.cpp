@@ -1,6 +1,7 @@
 // field.cpp: the field text codec: lenient hexadecimal or literal ASCII text in, bytes out, and back.
 #include "core/field.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -159,4 +160,18 @@ void field_show(int index)
         }
     }
     g_window->set_text(field_edit_id[index], text);
+}
+
+std::span<const std::uint8_t> field_bytes(int index)
+{
+    return {g_field[index].data, static_cast<std::size_t>(g_field[index].length)};
+}
+
+void show_bytes(int index, std::span<const std::uint8_t> bytes)
+{
+    FieldBuffer& field = g_field[index];
+    const std::size_t length = std::min<std::size_t>(bytes.size(), FIELD_MAX_BYTES);
+    std::copy_n(bytes.begin(), length, field.data);
+    field.length = static_cast<std::int32_t>(length);
+    field_show(index);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 inline constexpr int FIELD_COUNT = 5;
 inline constexpr int FIELD_MAX_BYTES = 1024;
@@ -38,3 +39,9 @@ void field_show(int index);
 
 // The edit-change handling: re-reads field index with size rule 0, no message, no rewrite.
 void recount_field(int index);
+
+// Field index's bytes as loaded (a digit field's characters).
+std::span<const std::uint8_t> field_bytes(int index);
+
+// Writes bytes (at most a buffer's worth) into field index and shows them.
+void show_bytes(int index, std::span<const std::uint8_t> bytes);

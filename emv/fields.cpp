@@ -18,19 +18,7 @@ bool load_sized(int index, std::span<const int> sizes, std::string_view message)
     return false;
 }
 
-std::span<const std::uint8_t> field_bytes(int index)
-{
-    return {g_field[index].data, static_cast<std::size_t>(g_field[index].length)};
-}
 
-void show_bytes(int index, std::span<const std::uint8_t> bytes)
-{
-    FieldBuffer& field = g_field[index];
-    const std::size_t length = std::min<std::size_t>(bytes.size(), FIELD_MAX_BYTES);
-    std::copy_n(bytes.begin(), length, field.data);
-    field.length = static_cast<std::int32_t>(length);
-    field_show(index);
-}
 
 void show_key_and_check_value(std::span<const std::uint8_t, 16> key)
 {

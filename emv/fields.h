@@ -5,6 +5,8 @@
 #include <span>
 #include <string_view>
 
+#include "core/field.h"
+
 inline constexpr std::string_view MSG_KEY_LENGTH = "Invalid key length!";
 inline constexpr std::string_view MSG_PAN_LENGTH = "Invalid PAN length!";
 inline constexpr std::string_view MSG_PSN = "Invalid PAN sequence number!";
@@ -25,9 +27,5 @@ inline bool load_sized(int index, int size, std::string_view message)
 // A double-length Triple-DES key in field index.
 inline bool load_key(int index) { return load_sized(index, 16, MSG_KEY_LENGTH); }
 
-std::span<const std::uint8_t> field_bytes(int index);
-
-// Writes bytes into output field index and shows them.
-void show_bytes(int index, std::span<const std::uint8_t> bytes);
 // The key in field 4 and its check value in field 3.
 void show_key_and_check_value(std::span<const std::uint8_t, 16> key);

@@ -4,5 +4,105 @@
 #include <array>
 
 #include "core/catalogue.h"
+#include "pin/handlers.h"
 
-inline constexpr std::array<OperationRow, 0> PIN_ROWS{};
+enum : std::int32_t {
+    OP_PIN_FORMAT0 = 30, // the four clear block rows: the format is the id less OP_PIN_FORMAT0
+    OP_PIN_FORMAT1 = 31,
+    OP_PIN_FORMAT2 = 32,
+    OP_PIN_FORMAT3 = 33,
+    OP_PIN_BLOCK_READ = 34,
+    OP_PIN_FORMAT4 = 35,        // encipher, and decipher with OPF_REVERSE
+    OP_PIN_FORMAT4_FIELDS = 36,
+    OP_CMAC_AES = 37,
+    OP_CMAC_TDES = 38,
+    OP_KEY_CHECK_VALUES = 39, // the DES / Triple-DES row and the AES row, each with its handler
+};
+
+namespace pin_rows {
+
+constexpr FieldLook PIN = {"PIN (4 to 12 digits):", 137};
+constexpr FieldLook PAN_0_3 = {"PAN - Primary Account Number (13 to 19 digits, check digit last):", 117};
+constexpr FieldLook PAN_4 = {"PAN - Primary Account Number (1 to 19 digits):", 117};
+constexpr FieldLook FILL_IN = {"Fill digits (14 less PIN length; empty: random):", 116};
+constexpr FieldLook FILL_OUT = {"Fill digits used:", 116};
+constexpr FieldLook CLEAR_BLOCK_OUT = {"Clear PIN block (8 bytes):", 137};
+constexpr FieldLook AES_KEY = {"AES Key (16, 24 or 32 bytes):", 115};
+constexpr FieldLook RANDOM_IN = {"Random (8 bytes - optional; empty: random):", 116};
+constexpr FieldLook ENCIPHERED = {"Enciphered PIN block (16 bytes):", 118};
+constexpr FieldLook PIN_FIELD_OUT = {"Plain-text PIN field (8 random bytes last):", 137};
+constexpr FieldLook PAN_FIELD_OUT = {"PAN field:", 117};
+constexpr FieldLook PIN_OUT = {"PIN:", 137};
+constexpr FieldLook MAC_LENGTH = {"MAC length in bytes (optional, at least 4; empty: the whole block):", 140};
+constexpr FieldLook CMAC_OUT = {"CMAC - Cipher-based MAC:", 139};
+constexpr FieldLook CMAC_DATA = {"Data to be authenticated (may be empty):", 123};
+constexpr FieldLook HIDDEN_ARROW = {nullptr, 124};
+constexpr FieldLook HIDDEN_DASHES = {nullptr, 126};
+constexpr FieldLook HIDDEN_EMPTY = {nullptr, -1};
+
+constexpr std::uint32_t DIGITS_01 = OPF_DIGITS(0) | OPF_DIGITS(1);
+
+#define ISO_9564 "ISO 9564-1 - PIN management and security, "
+
+} // namespace pin_rows
+
+inline constexpr std::array<OperationRow, 14> PIN_ROWS{{
+    separator("========================= PIN BLOCKS ==========================", 134),
+    {OP_PIN_FORMAT0, "PIN Block ISO Format 0",
+     {pin_rows::PIN, pin_rows::PAN_0_3, pin_rows::HIDDEN_ARROW, pin_rows::HIDDEN_EMPTY, pin_rows::CLEAR_BLOCK_OUT},
+     ISO_9564 "format 0\r(PIN with fill F, xor 12 PAN digits; ANSI X9.8)", pin_block_build_handler,
+     pin_rows::DIGITS_01},
+    {OP_PIN_FORMAT1, "PIN Block ISO Format 1",
+     {pin_rows::PIN, pin_rows::HIDDEN_DASHES, pin_rows::FILL_IN, pin_rows::FILL_OUT, pin_rows::CLEAR_BLOCK_OUT},
+     ISO_9564 "format 1\r(PIN with transaction or random fill, no PAN)", pin_block_build_handler,
+     OPF_DIGITS(0) | OPF_DIGITS(3) | TAIL_FIELD3},
+    {OP_PIN_FORMAT2, "PIN Block ISO Format 2",
+     {pin_rows::PIN, pin_rows::HIDDEN_DASHES, pin_rows::HIDDEN_ARROW, pin_rows::HIDDEN_EMPTY,
+      pin_rows::CLEAR_BLOCK_OUT},
+     ISO_9564 "format 2\r(PIN with fill F, for integrated circuit cards)", pin_block_build_handler, OPF_DIGITS(0)},
+    {OP_PIN_FORMAT3, "PIN Block ISO Format 3",
+     {pin_rows::PIN, pin_rows::PAN_0_3, pin_rows::FILL_IN, pin_rows::FILL_OUT, pin_rows::CLEAR_BLOCK_OUT},
+     ISO_9564 "format 3\r(PIN with random fill A to F, xor 12 PAN digits)", pin_block_build_handler,
+     pin_rows::DIGITS_01 | OPF_DIGITS(3) | TAIL_FIELD3},
+    {OP_PIN_BLOCK_READ, "PIN Block ISO Format 0-3 [rev]",
+     {{"Clear PIN block (8 bytes):", 137}, {"PAN - Primary Account Number (formats 0 and 3):", 117},
+      {"Format expected ('0' to '3' - optional; empty: any):", 140}, pin_rows::FILL_OUT, pin_rows::PIN_OUT},
+     ISO_9564 "formats 0 to 3\r(PIN from a clear block; the format from its control digit)", pin_block_read_handler,
+     OPF_DIGITS(1) | OPF_DIGITS(2) | OPF_DIGITS(3) | OPF_DIGITS(4) | TAIL_FIELD3},
+    {OP_PIN_FORMAT4, "PIN Block ISO Format 4 (AES)",
+     {pin_rows::PIN, pin_rows::PAN_4, pin_rows::AES_KEY, pin_rows::RANDOM_IN, pin_rows::ENCIPHERED},
+     ISO_9564 "format 4 (ISO 9564-1:2017)\r(encipher: AES of [AES of PIN field xor PAN field])",
+     format4_encipher_handler, pin_rows::DIGITS_01 | OPF_CHECK_VALUE},
+    {OP_PIN_FORMAT4, "PIN Block ISO Format 4 (AES) [rev]",
+     {pin_rows::ENCIPHERED, pin_rows::PAN_4, pin_rows::AES_KEY, pin_rows::PIN_FIELD_OUT, pin_rows::PIN_OUT},
+     ISO_9564 "format 4 (ISO 9564-1:2017)\r(decipher: the PIN back from the enciphered block)",
+     format4_encipher_handler, OPF_DIGITS(1) | OPF_DIGITS(4) | OPF_REVERSE | OPF_CHECK_VALUE | TAIL_FIELD3},
+    {OP_PIN_FORMAT4_FIELDS, "PIN Block ISO Format 4 fields",
+     {pin_rows::PIN, pin_rows::PAN_4, pin_rows::RANDOM_IN, pin_rows::PAN_FIELD_OUT, pin_rows::PIN_FIELD_OUT},
+     ISO_9564 "format 4 (ISO 9564-1:2017)\r(the plain-text PIN field and the PAN field, before enciphering)",
+     format4_fields_handler, pin_rows::DIGITS_01 | TAIL_FIELD3},
+
+    separator("==================== MAC AND CHECK VALUES =====================", 132),
+    {OP_CMAC_AES, "CMAC (AES)",
+     {pin_rows::AES_KEY, pin_rows::CMAC_DATA, pin_rows::HIDDEN_ARROW, pin_rows::MAC_LENGTH,
+      pin_rows::CMAC_OUT},
+     "NIST SP 800-38B - CMAC with AES\r(RFC 4493 AES-CMAC for 16-byte keys)", cmac_handler, OPF_DIGITS(3)},
+    {OP_CMAC_TDES, "CMAC (Triple-DES)",
+     {{"Triple-DES Key (16 or 24 bytes):", 115}, pin_rows::CMAC_DATA, pin_rows::HIDDEN_ARROW, pin_rows::MAC_LENGTH,
+      pin_rows::CMAC_OUT},
+     "NIST SP 800-38B - CMAC with Triple-DES\r(TDEA, keying options 1 and 2)", cmac_handler, OPF_DIGITS(3)},
+    {OP_KEY_CHECK_VALUES, "Key Check Values (DES / Triple-DES)",
+     {{"DES / Triple-DES Key (8, 16 or 24 bytes):", 115}, {"CMAC subkey K1:", 121}, {"CMAC subkey K2:", 121},
+      {"Legacy check value (zero block encrypted, 3 bytes):", 121},
+      {"CMAC check value (CMAC of a zero block, 5 bytes):", 121}},
+     "Key check values - ANSI X9.24-1-2017 Annex A\r(legacy and CMAC-based, with the CMAC subkeys)",
+     check_values_des_handler, TAIL_FIELD1},
+    {OP_KEY_CHECK_VALUES, "Key Check Values (AES)",
+     {{"AES Key (16, 24 or 32 bytes):", 115}, {"CMAC subkey K1:", 121}, {"CMAC subkey K2:", 121},
+      {"Legacy check value (zero block encrypted, 3 bytes):", 121},
+      {"CMAC check value (CMAC of a zero block, 5 bytes):", 121}},
+     "Key check values - ANSI X9.24-1-2017 Annex A\r(legacy and CMAC-based, with the CMAC subkeys)",
+     check_values_aes_handler, TAIL_FIELD1},
+}};
+
+#undef ISO_9564

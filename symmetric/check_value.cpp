@@ -6,6 +6,7 @@
 #include "core/controller.h"
 #include "core/field.h"
 #include "core/handlers.h"
+#include "pin/rows.h"
 #include "symmetric/aes.h"
 #include "symmetric/des.h"
 #include "symmetric/triple_des.h"
@@ -15,16 +16,27 @@ namespace {
 constexpr std::uint8_t ZERO_BLOCK[16] = {};
 
 // The key lengths each row's check value admits; any id not listed takes a two-key Triple-DES key.
-bool key_length_fits(std::int32_t id, std::int32_t length) {
+// Rows whose field 2 holds an AES key (the AES DUKPT rows' BDK or initial key among them).
+bool takes_aes_key(std::int32_t id) {
     switch (id) {
     case OP_AES:
+    case OP_PIN_FORMAT4:
     case OP_AES_DUKPT_INITIAL_KEY:
     case OP_AES_DUKPT_WORKING_KEY:
     case OP_AES_DUKPT_INTERMEDIATE_KEY:
     case OP_AES_DUKPT_PIN_FORMAT4:
     case OP_AES_DUKPT_PIN_FORMAT0:
     case OP_AES_DUKPT_MAC:
-    case OP_AES_DUKPT_DATA: return length == 16 || length == 24 || length == 32;
+    case OP_AES_DUKPT_DATA: return true;
+    default: return false;
+    }
+}
+
+bool key_length_fits(std::int32_t id, std::int32_t length) {
+    if (takes_aes_key(id))
+        return length == 16 || length == 24 || length == 32;
+    switch (id) {
+
     case OP_DES:
     case OP_MKWK_DES: return length == 8;
     case OP_TDES_K24: return length == 24;
@@ -51,20 +63,11 @@ void show_check_value() {
     }
 
     std::uint8_t value[16];
-    switch (id) {
-    case OP_AES:
-    case OP_AES_DUKPT_INITIAL_KEY:
-    case OP_AES_DUKPT_WORKING_KEY:
-    case OP_AES_DUKPT_INTERMEDIATE_KEY:
-    case OP_AES_DUKPT_PIN_FORMAT4:
-    case OP_AES_DUKPT_PIN_FORMAT0:
-    case OP_AES_DUKPT_MAC:
-    case OP_AES_DUKPT_DATA: {
+    if (takes_aes_key(id)) {
         AesContext context;
         aes_set_key(context, key.data, key.length * 8);
         aes_encrypt_block(context, ZERO_BLOCK, value);
-        break;
-    }
+    } else switch (id) {
     case OP_DES:
     case OP_MKWK_DES: des_block(DES_ENCRYPT, ZERO_BLOCK, key.data, value); break;
     case OP_TDES_K24: tdes_block(DES_ENCRYPT, ZERO_BLOCK, key.data, key.data + 8, key.data + 16, value); break;

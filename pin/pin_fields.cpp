@@ -1,0 +1,59 @@
+// pin_fields.cpp: field access, refusals and random bytes shared by the PIN, CMAC and check value rows.
+#include "pin/pin_fields.h"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "core/catalogue.h"
+#include "core/field.h"
+#include "core/messages.h"
+#include "core/seam.h"
+#include "rsa/havege.h"
+
+std::string_view field_text(int index)
+{
+    const FieldBuffer& field = g_field[index];
+    return {reinterpret_cast<const char*>(field.data), static_cast<std::size_t>(field.length)};
+}
+
+
+bool refuse(int index, PinRule rule)
+{
+    show_field_error(index, pin_rule_message(rule));
+    return false;
+}
+
+std::vector<std::uint8_t> typed_hex_digits(int index)
+{
+    constexpr std::uint8_t NOT_A_DIGIT = 0x10;
+    std::vector<std::uint8_t> digits;
+    for (char c : g_window->text(field_edit_id[index], FIELD_MAX_TEXT)) {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n')
+            continue;
+        if (c >= '0' && c <= '9')
+            digits.push_back(static_cast<std::uint8_t>(c - '0'));
+        else if (c >= 'A' && c <= 'F')
+            digits.push_back(static_cast<std::uint8_t>(c - 'A' + 10));
+        else if (c >= 'a' && c <= 'f')
+            digits.push_back(static_cast<std::uint8_t>(c - 'a' + 10));
+        else
+            digits.push_back(NOT_A_DIGIT);
+    }
+    return digits;
+}
+
+
+void show_characters(int index, std::string_view text)
+{
+    show_bytes(index, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+}
+
+void draw_random(std::span<std::uint8_t> out)
+{
+    auto state = std::make_unique<HavegeState>();
+    havege_init(state.get());
+    const RandomSource source = havege_source(state.get());
+    for (std::uint8_t& byte : out)
+        byte = random_byte(source);
+}
