@@ -83,6 +83,27 @@ TEST_F(Codec, CountersFollowTyping)
     EXPECT_TRUE(w.messages.empty());
 }
 
+TEST_F(Codec, DigitFieldsCountDigitsAndRefuseTheRest)
+{
+    choose("PIN Block ISO Format 0");
+    EXPECT_FALSE(w[IDC_ASCII0].visible);
+    type(0, "12 34");
+    EXPECT_EQ(counter(0), "4 digits");
+    choose("AES");
+    EXPECT_EQ(counter(0), "2 bytes") << "counted again in bytes";
+    choose("PIN Block ISO Format 0");
+    EXPECT_EQ(counter(0), "4 digits");
+    type(1, "40123456789O9");
+    run();
+    EXPECT_EQ(last_message(), "Digits only!");
+    EXPECT_EQ(w.focus, IDC_EDIT1);
+    EXPECT_EQ(output(), "");
+    type(1, "4012345678909");
+    run();
+    EXPECT_EQ(text(0), "1234") << "the digits written back without white space";
+    EXPECT_EQ(output(), "041274EDCBA9876F");
+}
+
 TEST_F(Codec, AsciiBoxRereadsTheSameTextInTheOtherMode)
 {
     choose("XOR");
