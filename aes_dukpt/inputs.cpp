@@ -48,7 +48,7 @@ bool load_initial_key(const KsnInput& ksn, DukptKey& initial)
     const FieldBuffer& field = g_field[2];
     KeyType type;
     if (!aes_key_type(field.length, type)) {
-        show_field_error(2, MSG_KEY_LENGTH);
+        show_field_error(2, MSG_INVALID_KEY_LENGTH);
         return false;
     }
     DukptKey key{};

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/messages.h"
 #include "aes_dukpt/derivation.h"
 
 inline constexpr std::string_view MSG_COUNTER_BITS = "KSN counter has more than 16 one-bits!";
@@ -12,7 +13,6 @@ inline constexpr std::string_view MSG_COUNTER_ZERO = "KSN counter zero is no tra
 inline constexpr std::string_view MSG_COUNTER_EXHAUSTED = "KSN counter exhausted!";
 inline constexpr std::string_view MSG_KEY_TYPE = "Invalid key type!";
 inline constexpr std::string_view MSG_KEY_USAGE = "Invalid key usage!";
-inline constexpr std::string_view MSG_KEY_LENGTH = "Invalid key length!";
 inline constexpr std::string_view MSG_KEY_STRONGER = "Working key stronger than the BDK!";
 
 enum class ZeroCounter { Allowed, Refused };

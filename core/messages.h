@@ -8,6 +8,7 @@ inline constexpr std::string_view CAPTION_PROGRAM = "Tabrix!";
 inline constexpr std::string_view MSG_INTERNAL_ERROR = "ERROR!";
 inline constexpr std::string_view MSG_INVALID_FIELD_SIZE = "Invalid field size!";
 inline constexpr std::string_view MSG_DIGITS_ONLY = "Digits only!";
+inline constexpr std::string_view MSG_INVALID_KEY_LENGTH = "Invalid key length!";
 
 // "Ooops!" with the error icon.
 void show_error(std::string_view text);

@@ -5,9 +5,9 @@
 #include <span>
 #include <string_view>
 
+#include "core/messages.h"
 #include "core/field.h"
 
-inline constexpr std::string_view MSG_KEY_LENGTH = "Invalid key length!";
 inline constexpr std::string_view MSG_PAN_LENGTH = "Invalid PAN length!";
 inline constexpr std::string_view MSG_PSN = "Invalid PAN sequence number!";
 inline constexpr std::string_view MSG_ATC_LENGTH = "Invalid ATC length!";
@@ -25,7 +25,7 @@ inline bool load_sized(int index, int size, std::string_view message)
     return load_sized(index, std::span<const int>(&size, 1), message);
 }
 // A double-length Triple-DES key in field index.
-inline bool load_key(int index) { return load_sized(index, 16, MSG_KEY_LENGTH); }
+inline bool load_key(int index) { return load_sized(index, 16, MSG_INVALID_KEY_LENGTH); }
 
 // The key in field 4 and its check value in field 3.
 void show_key_and_check_value(std::span<const std::uint8_t, 16> key);

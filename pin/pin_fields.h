@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
+#include "core/messages.h"
 #include "core/field.h"
 #include "pin/pin_block.h"
 
-inline constexpr std::string_view MSG_INVALID_KEY_LENGTH = "Invalid key length!";
 inline constexpr std::string_view MSG_INVALID_FORMAT = "Invalid format!";
 inline constexpr std::string_view MSG_INVALID_MAC_LENGTH = "Invalid MAC length!";
 

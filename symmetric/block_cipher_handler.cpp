@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr std::string_view MSG_INVALID_KEY_LENGTH = "Invalid key length!";
 
 enum class Transform {
     Aes,
