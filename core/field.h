@@ -30,7 +30,8 @@ int field_parse(int edit_id, int ascii, std::uint8_t* dest, int size_rule, std::
 // Reads field index into g_field[index]; 1 when good (or not strict), 0 after reporting
 // "Invalid field size!" (or, for a digit-string field, "Digits only!") with the field selected and focused.
 // A field the selected row marks as digits holds the decimal digits as typed, one character a byte,
-// white space dropped; its size rule and counter count digits.
+// white space dropped; its size rule and counter count digits. A field marked as text holds its
+// characters as typed, one a byte, counted in characters.
 int field_load(int index, int size_rule, int strict);
 
 // Writes g_field[index] into its edit, as hexadecimal or ASCII by the field's box, and sets its counter.
