@@ -1,7 +1,7 @@
-// key_block_test.cpp: the published key blocks of tests/data/keyblock.jsonl through the two rows on the
-// fake window: each opens to its key, check value and header, each rebuilds byte for byte from its
-// own padding and opens again, and each malformed block or header is refused with the message of
-// the rule it breaks, its field selected and focused, no output written.
+// key_block_test.cpp: the key blocks of tests/data/keyblock.jsonl through the two rows on the fake
+// window: each published block opens to its key, check value and header, and rebuilds byte for byte
+// from its own padding; each built block opens again; each malformed block or header is refused
+// with the message of the rule it breaks, its field selected and focused, no output written.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,9 +13,6 @@
 namespace {
 
 using nlohmann::json;
-
-constexpr const char* OPEN = "Key Block - open and verify";
-constexpr const char* BUILD = "Key Block - build";
 
 // The data file's reason codes: the message each shows, and the field it selects opening and building.
 struct Refusal {
@@ -36,97 +33,75 @@ constexpr Refusal REFUSALS[] = {
     {"too_long", "Key block too long!", 2, 2},
 };
 
-std::vector<json> cases()
-{
-    std::ifstream file(std::filesystem::path(__FILE__).parent_path().parent_path() / "data" / "keyblock.jsonl");
-    std::vector<json> all;
-    for (std::string line; std::getline(file, line);)
-        all.push_back(json::parse(line));
-    return all;
-}
-
 class KeyBlocks : public Workbench {
 protected:
     void open(const std::string& block, const std::string& kbpk)
     {
-        choose(OPEN);
+        choose("Key Block - open and verify");
         run_with(block, kbpk);
     }
 
     void expect_opened(const json& expected, const std::string& block)
     {
         EXPECT_EQ(last_message(), "");
-        EXPECT_EQ(output(), expected["key"].get<std::string>());
-        if (expected["kcv"].is_string()) {
-            EXPECT_EQ(text(3), expected["kcv"].get<std::string>());
-        }
+        EXPECT_EQ(output(), expected["key"]);
+        EXPECT_TRUE(expected["kcv"].is_null() || text(3) == expected["kcv"]) << text(3);
         const std::string words = text(2);
-        const json& h = expected["header"];
+        std::vector<std::string> parts = {"Length " + block.substr(1, 4)};
         for (const auto& [title, name] : {std::pair{"Version ", "version_id"}, {"Usage ", "key_usage"},
                                           {"Algorithm ", "algorithm"}, {"Mode ", "mode_of_use"},
                                           {"Key version ", "key_version"}, {"Exportability ", "exportability"},
                                           {"Key context ", "key_context"}})
-            EXPECT_NE(words.find(title + h[name].get<std::string>()), std::string::npos) << title << words;
-        EXPECT_NE(words.find("Length " + block.substr(1, 4)), std::string::npos) << words;
+            parts.push_back(title + expected["header"][name].get<std::string>());
         for (const json& o : expected["opt_blocks"])
-            EXPECT_NE(words.find(o["id"].get<std::string>() + ": " + o["data"].get<std::string>()), std::string::npos)
-                << words;
+            parts.push_back(o["id"].get<std::string>() + ": " + o["data"].get<std::string>());
+        for (const std::string& part : parts)
+            EXPECT_NE(words.find(part), std::string::npos) << part << " in " << words;
     }
 
-    void expect_refused(std::string_view code, bool building)
+    void expect_refused(const std::string& code, bool building)
     {
-        const Refusal* refusal = nullptr;
-        for (const Refusal& r : REFUSALS)
-            if (r.code == code)
-                refusal = &r;
-        ASSERT_NE(refusal, nullptr) << code;
-        const int field = building ? refusal->build_field : refusal->open_field;
-        EXPECT_EQ(last_message(), refusal->message);
-        EXPECT_EQ(w.focus, field_edit_id[field]);
-        EXPECT_EQ(w.selected_all, field_edit_id[field]);
+        const Refusal* r = std::find_if(std::begin(REFUSALS), std::end(REFUSALS), [&](auto& x) { return x.code == code; });
+        ASSERT_NE(r, std::end(REFUSALS)) << code;
+        const int field = field_edit_id[building ? r->build_field : r->open_field];
+        EXPECT_EQ(last_message(), r->message);
+        EXPECT_EQ(w.focus, field);
+        EXPECT_EQ(w.selected_all, field);
         for (int i : {2, 3, 4})
-            if (field_is_output(selected_row(), i)) {
-                EXPECT_EQ(text(i), "") << "output " << i;
-            }
+            EXPECT_TRUE(!field_is_output(selected_row(), i) || text(i).empty()) << "output " << i;
     }
 };
 
-TEST_F(KeyBlocks, PublishedBlocksOpenRebuildAndMalformedOnesAreRefused)
+TEST_F(KeyBlocks, PublishedBlocksOpenAndRebuildAndMalformedOnesAreRefused)
 {
-    const std::vector<json> all = cases();
-    ASSERT_GT(all.size(), 100u);
-    for (const json& c : all) {
+    std::ifstream file(std::filesystem::path(__FILE__).parent_path().parent_path() / "data" / "keyblock.jsonl");
+    int cases = 0;
+    for (std::string line; std::getline(file, line); ++cases) {
+        const json c = json::parse(line), &in = c["inputs"], &expected = c["expected"];
         SCOPED_TRACE(c["name"].get<std::string>());
-        const json& in = c["inputs"];
-        const json& expected = c["expected"];
-        const std::string kbpk = in["kbpk"];
         w.messages.clear();
         if (c["op"] == "tr31_unwrap") {
-            const std::string block = in["key_block"];
-            open(block, kbpk);
+            open(in["key_block"], in["kbpk"]);
             if (expected.contains("error"))
-                expect_refused(expected["error"].get<std::string>(), false);
+                expect_refused(expected["error"], false);
             else
-                expect_opened(expected, block);
+                expect_opened(expected, in["key_block"]);
             continue;
         }
-        const std::string key = in["key"];
-        choose(BUILD);
-        run_with(in["header_template"].get<std::string>(), kbpk, key, in["padding"].get<std::string>());
+        choose("Key Block - build");
+        run_with(in["header_template"].get<std::string>(), in["kbpk"].get<std::string>(),
+                 in["key"].get<std::string>(), in["padding"].get<std::string>());
         if (expected.contains("error")) {
-            expect_refused(expected["error"].get<std::string>(), true);
+            expect_refused(expected["error"], true);
             continue;
         }
-        EXPECT_EQ(last_message(), "");
         const std::string block = output();
-        if (expected.contains("key_block")) {
-            EXPECT_EQ(block, expected["key_block"].get<std::string>());
-        }
-        open(block, kbpk);
+        EXPECT_TRUE(!expected.contains("key_block") || block == expected["key_block"]) << block;
+        open(block, in["kbpk"]);
         EXPECT_EQ(last_message(), "");
-        EXPECT_EQ(output(), key);
-        EXPECT_NE(text(2).find("Usage " + in["header_template"].get<std::string>().substr(5, 2)), std::string::npos);
+        EXPECT_EQ(output(), in["key"]);
     }
+    EXPECT_GT(cases, 100);
 }
 
 } // namespace
