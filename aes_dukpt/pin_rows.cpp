@@ -33,16 +33,6 @@ bool refused(PinRule rule)
     return true;
 }
 
-// Format 4's 8 random bytes, from the program's generator.
-void draw_random(std::uint8_t random[8])
-{
-    const auto state = std::make_unique<HavegeState>();
-    havege_init(state.get());
-    for (int i = 0; i < 8; i += 4) {
-        const auto word = static_cast<std::uint32_t>(havege_draw(state.get()));
-        std::memcpy(random + i, &word, 4);
-    }
-}
 
 bool load_pin_key(int format, BlockKey& pin_key)
 {
@@ -79,7 +69,7 @@ int pin_row(int format)
         std::uint8_t block[FORMAT4_BLOCK_BYTES];
         if (format == PIN_FORMAT_4) {
             std::uint8_t random[8], pin_field[16], pan_field[16];
-            draw_random(random);
+            havege_random_bytes({random, 8});
             if (refused(format4_pin_field(digits(0), random, pin_field)) || refused(format4_pan_field(pan, pan_field)))
                 return 0;
             format4_encipher(key, pin_field, pan_field, block);

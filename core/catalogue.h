@@ -43,7 +43,7 @@ enum : std::int32_t {
 };
 
 // Flags word. The low 16 bits are the block modes, options and output tail; the bits above them
-// mark fields that hold decimal digit strings (PINs, PANs) rather than bytes.
+// mark fields that hold decimal digit strings (PINs, PANs) or text (key blocks) rather than bytes.
 enum : std::uint32_t {
     OPF_ECB = 0x0001,
     OPF_CBC = 0x0002,
@@ -53,9 +53,11 @@ enum : std::uint32_t {
     OPF_IPEK_OPTION = 0x0020,
     OPF_OUTPUT_TAIL = 0xC000, // how many input fields, counted back from field 3, are outputs
     OPF_DIGITS0 = 0x10000,    // field 0 holds decimal digits; OPF_DIGITS0 << i for field i
+    OPF_TEXT0 = 0x200000,     // field 0 holds text kept as typed; OPF_TEXT0 << i for field i
 };
 
 constexpr std::uint32_t OPF_DIGITS(int field) { return OPF_DIGITS0 << field; }
+constexpr std::uint32_t OPF_TEXT(int field) { return OPF_TEXT0 << field; }
 
 inline constexpr std::uint32_t TAIL_NONE = 0x0000;
 inline constexpr std::uint32_t TAIL_FIELD3 = 0x4000;
@@ -93,6 +95,7 @@ extern const int CATALOGUE_ROWS;
 
 inline std::uint32_t row_tail(const OperationRow& row) { return row.flags & OPF_OUTPUT_TAIL; }
 inline bool field_holds_digits(const OperationRow& row, int index) { return (row.flags & OPF_DIGITS(index)) != 0; }
+inline bool field_holds_text(const OperationRow& row, int index) { return (row.flags & OPF_TEXT(index)) != 0; }
 
 // Field i (1 to 3) is an output of the row; field 4 always is.
 bool field_is_output(const OperationRow& row, int index);

@@ -77,13 +77,13 @@ void choose_row()
     int selection = g_window->list_selection(IDC_OPERATION_LIST);
     if (selection < 0 || selection >= CATALOGUE_ROWS - 1)
         return;
-    const std::uint32_t digits_before = selected_row().flags;
+    const std::uint32_t flags_before = selected_row().flags;
     current_row = selection;
     layout_for_row();
-    // A field that turns from bytes to digits (or back) is counted again in its new unit.
+    // A field that turns from bytes to digits or text (or back) is counted again in its new unit.
     const OperationRow& row = selected_row();
     for (int i = 0; i < 4; ++i)
-        if (((digits_before ^ row.flags) & OPF_DIGITS(i)) && !field_is_output(row, i))
+        if (((flags_before ^ row.flags) & (OPF_DIGITS(i) | OPF_TEXT(i))) && !field_is_output(row, i))
             recount_field(i);
 }
 

@@ -39,12 +39,15 @@ int hex_value(char c)
 constexpr char HEX_DIGITS[] = "0123456789ABCDEF";
 
 bool is_digits_field(int index) { return field_holds_digits(selected_row(), index); }
+bool is_text_field(int index) { return field_holds_text(selected_row(), index); }
 
 void set_counter(int index, std::int32_t length, bool half)
 {
     char text[32];
     if (is_digits_field(index))
         std::snprintf(text, sizeof text, length == 1 ? "%d digit" : "%d digits", static_cast<int>(length));
+    else if (is_text_field(index))
+        std::snprintf(text, sizeof text, length == 1 ? "%d character" : "%d characters", static_cast<int>(length));
     else
         std::snprintf(text, sizeof text, half ? "%d,5 bytes" : "%d bytes", static_cast<int>(length));
     g_window->set_text(field_counter_id[index], text);
@@ -82,6 +85,9 @@ int parse_into_buffer(int index, int size_rule, int write_back)
     int result;
     if (is_digits_field(index)) {
         result = parse_digits(field_edit_id[index], buffer.data, size_rule, &counted, write_back);
+        buffer.length = result == PARSE_OK ? counted : 0;
+    } else if (is_text_field(index)) {
+        result = field_parse(field_edit_id[index], 1, buffer.data, size_rule, &counted, 0);
         buffer.length = result == PARSE_OK ? counted : 0;
     } else {
         int ascii = g_window->checked(field_ascii_id[index]) ? 1 : 0;
@@ -148,7 +154,7 @@ void field_show(int index)
     std::string text;
     if (is_digits_field(index)) {
         text.assign(reinterpret_cast<const char*>(buffer.data), static_cast<std::size_t>(buffer.length));
-    } else if (g_window->checked(field_ascii_id[index])) {
+    } else if (is_text_field(index) || g_window->checked(field_ascii_id[index])) {
         text.reserve(static_cast<std::size_t>(buffer.length));
         for (std::int32_t i = 0; i < buffer.length; ++i)
             text.push_back(buffer.data[i] < 0x20 ? '.' : static_cast<char>(buffer.data[i]));
@@ -165,6 +171,11 @@ void field_show(int index)
 std::span<const std::uint8_t> field_bytes(int index)
 {
     return {g_field[index].data, static_cast<std::size_t>(g_field[index].length)};
+}
+
+std::string_view field_text(int index)
+{
+    return {reinterpret_cast<const char*>(g_field[index].data), static_cast<std::size_t>(g_field[index].length)};
 }
 
 void show_bytes(int index, std::span<const std::uint8_t> bytes)

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 inline constexpr int FIELD_COUNT = 5;
 inline constexpr int FIELD_MAX_BYTES = 1024;
@@ -31,7 +32,8 @@ int field_parse(int edit_id, int ascii, std::uint8_t* dest, int size_rule, std::
 // Reads field index into g_field[index]; 1 when good (or not strict), 0 after reporting
 // "Invalid field size!" (or, for a digit-string field, "Digits only!") with the field selected and focused.
 // A field the selected row marks as digits holds the decimal digits as typed, one character a byte,
-// white space dropped; its size rule and counter count digits.
+// white space dropped; its size rule and counter count digits. A field marked as text holds its
+// characters as typed, one a byte, counted in characters.
 int field_load(int index, int size_rule, int strict);
 
 // Writes g_field[index] into its edit, as hexadecimal or ASCII by the field's box, and sets its counter.
@@ -40,8 +42,9 @@ void field_show(int index);
 // The edit-change handling: re-reads field index with size rule 0, no message, no rewrite.
 void recount_field(int index);
 
-// Field index's bytes as loaded (a digit field's characters).
+// Field index's bytes as loaded, and the same as characters (for digit and text fields).
 std::span<const std::uint8_t> field_bytes(int index);
+std::string_view field_text(int index);
 
 // Writes bytes (at most a buffer's worth) into field index and shows them.
 void show_bytes(int index, std::span<const std::uint8_t> bytes);

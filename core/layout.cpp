@@ -38,7 +38,7 @@ void lay_out_field(const OperationRow& row, int i)
     g_window->set_text(field_label_id[i], shown ? label : "");
     for (int id : {field_label_id[i], field_edit_id[i], field_counter_id[i]})
         g_window->show(id, shown);
-    g_window->show(field_ascii_id[i], shown && !field_holds_digits(row, i));
+    g_window->show(field_ascii_id[i], shown && !field_holds_digits(row, i) && !field_holds_text(row, i));
     if (i == 0)
         g_window->show(IDC_PADDING, shown);
     if (i < 4)

@@ -4,5 +4,29 @@
 #include <array>
 
 #include "core/catalogue.h"
+#include "keyblock/handlers.h"
 
-inline constexpr std::array<OperationRow, 0> KEY_BLOCK_ROWS{};
+enum : std::int32_t {
+    OP_KEY_BLOCK_OPEN = 50,
+    OP_KEY_BLOCK_BUILD = 51,
+};
+
+#define KEY_BLOCK_STANDARD "TR-31 / ANSI X9.143 key block, versions A, B, C and D"
+#define KEY_BLOCK_KBPK "KBPK - Key Block Protection Key (TDES 16/24, AES 16/24/32 bytes):"
+
+inline constexpr std::array<OperationRow, 3> KEY_BLOCK_ROWS{{
+    separator("====================== TR-31 KEY BLOCKS =======================", 132),
+    {OP_KEY_BLOCK_OPEN, "Key Block - open and verify",
+     {{"Key block (text, as printed):", 118}, {KEY_BLOCK_KBPK, 115}, {"Header:", 121},
+      {"Key check value:", 139}, {"Key:", 131}},
+     KEY_BLOCK_STANDARD "\r(MAC verified, key deciphered, header read)", key_block_open_handler,
+     OPF_TEXT(0) | OPF_TEXT(2) | TAIL_FIELD2},
+    {OP_KEY_BLOCK_BUILD, "Key Block - build",
+     {{"Header (text, ex. 'B0000P0TE00E0000'; length filled in):", 117}, {KEY_BLOCK_KBPK, 115},
+      {"Key to protect:", 131}, {"Padding (optional, random if empty):", 116}, {"Key block:", 118}},
+     KEY_BLOCK_STANDARD "\r(header and key bound under the KBPK)", key_block_build_handler,
+     OPF_TEXT(0) | OPF_TEXT(4)},
+}};
+
+#undef KEY_BLOCK_STANDARD
+#undef KEY_BLOCK_KBPK

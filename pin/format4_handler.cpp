@@ -9,6 +9,7 @@
 #include "core/messages.h"
 #include "pin/handlers.h"
 #include "pin/pin_fields.h"
+#include "rsa/havege.h"
 #include "symmetric/block_key.h"
 
 namespace {
@@ -39,7 +40,7 @@ bool load_random(int index, std::uint8_t pin_field[16])
         return false;
     const FieldBuffer& typed = g_field[index];
     if (typed.length == 0) {
-        draw_random({pin_field + 8, RANDOM_BYTES});
+        havege_random_bytes({pin_field + 8, RANDOM_BYTES});
     } else if (typed.length == RANDOM_BYTES) {
         std::copy_n(typed.data, RANDOM_BYTES, pin_field + 8);
     } else {

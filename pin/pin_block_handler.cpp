@@ -10,6 +10,7 @@
 #include "core/messages.h"
 #include "pin/handlers.h"
 #include "pin/pin_fields.h"
+#include "rsa/havege.h"
 #include "pin/rows.h"
 
 namespace {
@@ -42,7 +43,7 @@ std::vector<std::uint8_t> random_fill(int format, std::size_t count)
     std::vector<std::uint8_t> fill;
     while (fill.size() < count) {
         std::array<std::uint8_t, 16> bytes;
-        draw_random(bytes);
+        havege_random_bytes(bytes);
         for (std::uint8_t byte : bytes) {
             if (fill.size() == count)
                 break;

@@ -11,12 +11,6 @@
 #include "core/seam.h"
 #include "rsa/havege.h"
 
-std::string_view field_text(int index)
-{
-    const FieldBuffer& field = g_field[index];
-    return {reinterpret_cast<const char*>(field.data), static_cast<std::size_t>(field.length)};
-}
-
 
 bool refuse(int index, PinRule rule)
 {
@@ -49,11 +43,3 @@ void show_characters(int index, std::string_view text)
     show_bytes(index, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
 }
 
-void draw_random(std::span<std::uint8_t> out)
-{
-    auto state = std::make_unique<HavegeState>();
-    havege_init(state.get());
-    const RandomSource source = havege_source(state.get());
-    for (std::uint8_t& byte : out)
-        byte = random_byte(source);
-}

@@ -14,8 +14,6 @@
 inline constexpr std::string_view MSG_INVALID_FORMAT = "Invalid format!";
 inline constexpr std::string_view MSG_INVALID_MAC_LENGTH = "Invalid MAC length!";
 
-// Field index as loaded: a digit field's characters.
-std::string_view field_text(int index);
 
 // Shows the rule's message on field index; always false, so a handler can return it.
 bool refuse(int index, PinRule rule);
@@ -26,6 +24,3 @@ std::vector<std::uint8_t> typed_hex_digits(int index);
 
 // Writes characters (for a digit field) into field index and shows them.
 void show_characters(int index, std::string_view text);
-
-// Random bytes from the program's generator (HAVEGE).
-void draw_random(std::span<std::uint8_t> out);

@@ -1,6 +1,8 @@
 // havege.cpp: the HAVEGE collection pass and the draws from its pool.
 #include "rsa/havege.h"
 
+#include <memory>
+
 #include <atomic>
 #include <cstring>
 
@@ -151,3 +153,11 @@ std::int32_t havege_draw(HavegeState* state) {
 }
 
 RandomSource havege_source(HavegeState* state) { return {draw_from, state}; }
+
+void havege_random_bytes(std::span<std::uint8_t> out)
+{
+    const auto state = std::make_unique<HavegeState>();
+    havege_init(state.get());
+    for (std::uint8_t& byte : out)
+        byte = static_cast<std::uint8_t>(havege_draw(state.get()));
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "rsa/random_source.h"
 
@@ -32,3 +33,7 @@ std::int32_t havege_draw(HavegeState* state);
 
 // The draw function and state that key generation hands on.
 RandomSource havege_source(HavegeState* state);
+
+// Random bytes for the rows that let the program fill what the user left empty (PIN block fill,
+// format-4 random bytes, key block padding): a fresh generator, one byte a draw.
+void havege_random_bytes(std::span<std::uint8_t> out);
