@@ -52,14 +52,14 @@ std::string read_form(const json& j, CaseRequest& c)
             problem += (i ? ", " : " (could be: ") + match.candidates[i] + (i + 1 == match.candidates.size() ? ")" : "");
         return problem;
     }
-    c.row = describe_row(match.index);
+    c.row = &describe_row(match.index);
     c.form.row = match.index;
     if (j.contains("inputs")) {
         if (!j["inputs"].is_object())
             return "\"inputs\" is not an object";
         for (const auto& [key, value] : j["inputs"].items()) {
-            const int i = field_by_key(c.row, key);
-            if (i < 0 || i > 3 || field_info(c.row, i)->output)
+            const int i = field_by_key(*c.row, key);
+            if (i < 0 || i > 3 || field_info(*c.row, i)->output)
                 return "the row has no input \"" + key + "\"";
             if (!value.is_string())
                 return "input \"" + key + "\" is not a string";
@@ -71,7 +71,7 @@ std::string read_form(const json& j, CaseRequest& c)
     if (j.contains("ascii")) {
         const json list = j["ascii"].is_array() ? j["ascii"] : json::array({j["ascii"]});
         for (const json& key : list) {
-            const int i = field_of(c.row, key);
+            const int i = field_of(*c.row, key);
             if (i < 0)
                 return "the row has no field " + key_text(key) + " for \"ascii\"";
             c.form.ascii[i] = true;
@@ -186,12 +186,12 @@ BatchTotals run_batch(std::istream& in, std::ostream& out, std::ostream& err, bo
         const FormResult r = c.problem.empty() ? run_form(window, c.form) : FormResult{};
         const std::string problem = c.problem.empty() ? r.usage : c.problem;
         if (!problem.empty()) {
-            err << where << (c.row.name.empty() ? "" : c.row.name + ": ") << problem << "\n";
+            err << where << (c.row ? c.row->name + ": " : "") << problem << "\n";
             ++totals.failed;
             continue;
         }
         if (!line.contains("expect")) {
-            json j = result_json(c.row, r);
+            json j = result_json(*c.row, r);
             j["line"] = number;
             out << dump(j) << "\n";
             continue;
@@ -199,9 +199,9 @@ BatchTotals run_batch(std::istream& in, std::ostream& out, std::ostream& err, bo
         ++totals.checked;
         const auto wrong = mismatches(line["expect"], c.form, r);
         if (name_standards)
-            out << (wrong.empty() ? "ok    " : "FAIL  ") << line.value("standard", "?") << ": " << c.row.name << "\n";
+            out << (wrong.empty() ? "ok    " : "FAIL  ") << line.value("standard", "?") << ": " << c.row->name << "\n";
         for (const std::string& m : wrong)
-            out << where << c.row.name << ": " << m << "\n";
+            out << where << c.row->name << ": " << m << "\n";
         ++(wrong.empty() ? totals.passed : totals.failed);
     }
     return totals;

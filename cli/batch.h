@@ -14,7 +14,7 @@
 // A case read from JSON: {"row", "inputs": {role or index: text}, "mode", "padding", "use_ipek",
 // "ascii": [index or role], "expect": {field index: text, "check_value", "error", "error_field"}}.
 struct CaseRequest {
-    RowInfo row;
+    const RowInfo* row = nullptr; // nullptr when the row is unknown
     FormRequest form;
     std::string problem; // what makes the case unusable (unknown row, unknown field, ...), "" when none
 };

@@ -71,7 +71,7 @@ std::string fill_in(HeadlessWindow& w, const FormRequest& r)
 
 FormResult run_form(HeadlessWindow& w, const FormRequest& r)
 {
-    w = HeadlessWindow();
+    w.reset();
     g_window = &w;
     controller_init();
     w[IDC_OPERATION_LIST].selection = r.row;

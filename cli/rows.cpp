@@ -2,7 +2,9 @@
 #include "cli/rows.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <optional>
 #include <regex>
 
 #include "core/catalogue.h"
@@ -121,7 +123,9 @@ std::string size_words(std::string_view title)
                                                    : "any length up to 1024 bytes";
 }
 
-RowInfo describe_row(int index)
+namespace {
+
+RowInfo describe(int index)
 {
     const OperationRow& row = catalogue[static_cast<std::size_t>(index)];
     RowInfo info{index, row.name, "", {}, {}, (row.flags & OPF_MAC) != 0, (row.flags & OPF_IPEK_OPTION) != 0,
@@ -152,6 +156,17 @@ RowInfo describe_row(int index)
     if (row.flags & OPF_MAC)
         info.modes.push_back("mac");
     return info;
+}
+
+} // namespace
+
+const RowInfo& describe_row(int index)
+{
+    static std::array<std::optional<RowInfo>, CATALOGUE_ROWS> described; // the catalogue is constant
+    auto& row = described.at(static_cast<std::size_t>(index));
+    if (!row)
+        row = describe(index);
+    return *row;
 }
 
 RowMatch find_row(std::string_view row)

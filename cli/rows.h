@@ -28,7 +28,8 @@ struct RowInfo {
 // The catalogue indexes of the rows that run (every drop-list entry but the separators).
 std::vector<int> operation_rows();
 
-RowInfo describe_row(int index);
+// Described once per row and kept: the catalogue does not change while the program runs.
+const RowInfo& describe_row(int index);
 
 // The role name for a field title, and the size rule a title states, in words.
 std::string role_of(std::string_view title);

@@ -5,6 +5,29 @@
 
 #include "core/controller.h"
 
+void HeadlessWindow::reset()
+{
+    for (auto& [id, c] : controls) {
+        c.text.clear();
+        c.visible = c.enabled = true;
+        c.checked = c.read_only = false;
+        c.text_limit = 0;
+        c.picture = 0;
+        c.items.clear();
+        c.selection = -1;
+    }
+    messages.clear();
+    title.clear();
+    focus = 0;
+    timer.reset();
+    cursor = CursorKind::Arrow;
+    about_box_opened = false;
+    exit_code.reset();
+    clipboard.clear();
+    main_rect = {0, 0, 800, 700};
+    blocks.clear();
+}
+
 bool HeadlessWindow::fire_timer()
 {
     if (!timer)

@@ -44,6 +44,10 @@ public:
 
     HeadlessControl& operator[](int id) { return controls[id]; }
 
+    // Back to the state of a window never shown: every control as new, no messages, no timer. Keeps the
+    // storage of the controls, so that a batch opening one window per case does not allocate them anew.
+    void reset();
+
     // Fires the pending timer through controller_timer, as the message loop would once it elapsed;
     // false when none was pending.
     bool fire_timer();
