@@ -49,7 +49,9 @@ std::string read_form(const json& j, CaseRequest& c)
     if (match.index < 0) {
         std::string problem = "unknown row \"" + name + "\"";
         for (std::size_t i = 0; i < match.candidates.size(); ++i)
-            problem += (i ? ", " : " (could be: ") + match.candidates[i] + (i + 1 == match.candidates.size() ? ")" : "");
+            problem += (i ? ", " : " (could be: ") + match.candidates[i];
+        if (!match.candidates.empty())
+            problem += ")";
         return problem;
     }
     c.row = &describe_row(match.index);

@@ -7,7 +7,6 @@
 #include <iostream>
 #include <iterator>
 #include <map>
-#include <set>
 #include <sstream>
 
 #include <CLI/CLI.hpp>
@@ -233,14 +232,14 @@ int selftest()
     return report(run_batch(vectors, std::cout, std::cerr, true));
 }
 
-// Every input role of every row, for the options of run.
-std::set<std::string> input_roles()
+// Every input role of every row, for the options of run, with the first title that gives it.
+std::map<std::string, std::string> input_roles()
 {
-    std::set<std::string> roles;
+    std::map<std::string, std::string> roles;
     for (int index : operation_rows())
         for (const FieldInfo& f : describe_row(index).fields)
             if (!f.output)
-                roles.insert(f.role);
+                roles.emplace(f.role, f.title);
     return roles;
 }
 
@@ -266,20 +265,22 @@ int main(int argc, char** argv)
                                               "field and the check-value line.");
     run->add_option("ROW", o.row, "Drop-list name, or an unambiguous case-insensitive abbreviation")->required();
     for (int i = 0; i < 4; ++i)
-        run->add_option("-" + std::to_string(i), o.by_index[i], "Field " + std::to_string(i) + " ('-' reads standard input)");
-    for (const std::string& role : input_roles())
-        o.by_role[role];
-    for (auto& [role, value] : o.by_role) {
-        try {
-            run->add_option("--" + role, value, "The field titled so (see list)");
-        } catch (const CLI::OptionAlreadyAdded&) {
-        }
-    }
-    run->add_option("--ascii", o.ascii, "Ticks the ASCII box of a field (index or option name); repeatable");
+        run->add_option("-" + std::to_string(i), o.by_index[i],
+                        "Field " + std::to_string(i) + " ('-' reads standard input)");
+    run->add_option("--ascii", o.ascii, "Ticks the ASCII box of a field (index or option name); repeatable")
+        ->allow_extra_args(false);
     run->add_option("--mode", o.mode, "Block mode")->check(CLI::IsMember({"ecb", "cbc", "mac"}, CLI::ignore_case));
     run->add_flag("--padding", o.padding, "Padding (ISO/IEC 9797-1 method 2), MAC mode only");
     run->add_flag("--use-ipek", o.use_ipek, "Field 2 holds the IPEK instead of the BDK");
     run->add_flag("--json", o.json, "Prints one JSON object");
+    for (const auto& [role, title] : input_roles()) {
+        std::string& value = o.by_role[role];
+        try {
+            run->add_option("--" + role, value, "The field titled like \"" + title + "\" (see list)");
+        } catch (const CLI::OptionAlreadyAdded&) {
+            o.by_role.erase(role); // a role named like one of the options above: field index only
+        }
+    }
     run->footer("Example:\n  tabrix-cli run DES --data 4E6F772069732074 --key 0123456789ABCDEF --mode cbc "
                 "--iv 1234567890ABCDEF\nExit status: 0, 2 when a field is refused (its message on standard "
                 "error), 64 for a usage error.");

@@ -132,12 +132,13 @@ TEST(CliBatch, ExpectationsBadLinesAndPlainResults)
     EXPECT_EQ(ran.status, 1);
     EXPECT_EQ(ran.out, "line 2: SHA-1: field 4: expected \"A9993E364706816ABA3E25717850C26C9CD0D89E\", got "
                        "\"A9993E364706816ABA3E25717850C26C9CD0D89D\"\n"
-                       "{\"line\":5,\"outputs\":{\"4\":{\"counter\":\"2 bytes\",\"text\":\"31C3\",\"title\":\"Hash:\"}},"
-                       "\"row\":\"CRC16\"}\n"
+                       R"({"line":5,"outputs":{"4":{"counter":"2 bytes","text":"31C3","title":"Hash:"}},"row":"CRC16"})"
+                       "\n"
                        "2 passed, 3 failed\n");
     EXPECT_EQ(ran.err, "line 3: bad JSON\nline 4: unknown row \"Quadruple-DES\"\n");
     // The same from standard input; a file whose cases all pass exits 0.
-    EXPECT_EQ(cli("batch -", "{\"row\": \"DES\", \"inputs\": {}}\n").err, "line 1: DES: GO! stays disabled while field 0 is empty\n");
+    EXPECT_EQ(cli("batch -", R"({"row": "DES", "inputs": {}})").err,
+              "line 1: DES: GO! stays disabled while field 0 is empty\n");
     EXPECT_EQ(cli("batch " TABRIX_TEST_DATA "/dukpt-annex-a.jsonl").out, "3 passed, 0 failed\n");
 }
 
@@ -153,7 +154,8 @@ TEST(CliExit, StatusAndMessage)
         {"run des --key 0123456789ABCDEF", 64, "tabrix-cli: DES: GO! stays disabled while field 0 is empty"},
         {"run des --iv 00 -0 00", 64, "tabrix-cli: DES: field 3 is not used in this mode"},
         {"run des -0 - --key -", 64, "tabrix-cli: only one field can be read from standard input"},
-        {"run des -0 0102 --key 0123456789ABCDEF", 2, "Invalid field size! (field 0 --data: Clear data (8-byte blocks))"},
+        {"run des -0 0102 --key 0123456789ABCDEF", 2,
+         "Invalid field size! (field 0 --data: Clear data (8-byte blocks))"},
         {"run des --bogus", 64, "The following argument was not expected: --bogus"},
         {"run des -0 4E6F772069732074 --key -", 0, ""},
         {"--help", 0, ""},
