@@ -134,7 +134,8 @@ TEST(CliBatch, ExpectationsBadLinesAndPlainResults)
                        "\"A9993E364706816ABA3E25717850C26C9CD0D89D\"\n"
                        R"({"line":5,"outputs":{"4":{"counter":"2 bytes","text":"31C3","title":"Hash:"}},"row":"CRC16"})"
                        "\n"
-                       "2 passed, 3 failed\n");
+                       "line 7: DES: error_field: expected \"2\", got \"0\"\n"
+                       "2 passed, 4 failed\n");
     EXPECT_EQ(ran.err, "line 3: bad JSON\nline 4: unknown row \"Quadruple-DES\"\n");
     // The same from standard input; a file whose cases all pass exits 0.
     EXPECT_EQ(cli("batch -", R"({"row": "DES", "inputs": {}})").err,
@@ -184,6 +185,12 @@ TEST(CliList, EveryRowInDropListOrder)
             EXPECT_EQ(f["title"], catalogue[i].field[f["index"].get<int>()].label) << catalogue[i].name;
     }
     EXPECT_EQ(n, rows.size());
+    // The size rules the handlers apply, in words: a multiple, an exact length, any length.
+    EXPECT_EQ(rows[1]["fields"][0]["size"], "a multiple of 16 bytes"); // AES [rev]
+    EXPECT_EQ(rows[2]["fields"][1]["size"], "exactly 8 bytes");        // DES key
+    EXPECT_EQ(rows[2]["fields"][2]["size"], "exactly 8 bytes, or empty");
+    EXPECT_EQ(rows.back()["fields"][0]["size"], "any length up to 1024 bytes");
+    EXPECT_FALSE(rows.back()["fields"][1].contains("size")); // an output
 }
 
 TEST(CliSelftest, Passes)
