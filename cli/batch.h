@@ -31,7 +31,8 @@ std::vector<std::string> mismatches(const nlohmann::json& expect, const FormRequ
 // The message of a refused input, naming its field: "Invalid field size! (field 2 --key: DES Key (8 bytes))".
 std::string error_text(const RowInfo& row, const FormResult& result);
 
-// JSON text that any bytes survive (texts are Windows-1252, not always UTF-8).
+// JSON text of a value. The window's texts are Windows-1252: a byte that is not valid UTF-8 (an ASCII
+// output beyond 0x7F) comes out as U+FFFD instead of failing the whole line.
 std::string dump(const nlohmann::json& value);
 
 struct BatchTotals {
