@@ -7,13 +7,14 @@
 #include "core/handlers.h"
 #include "core/layout.h"
 #include "core/messages.h"
+#include "core/version.h"
 
 WindowSeam* g_window = nullptr;
 std::int32_t current_row = 0;
 
 namespace {
 
-constexpr const char* WINDOW_TITLE = "Tabrix! V1.63 - Vornal (https://tabrix.vornal.example)";
+constexpr const char* WINDOW_TITLE = "Tabrix! V" TABRIX_VERSION " - Vornal (https://tabrix.vornal.example)";
 
 void enable_go_from_field0() { g_window->enable(IDC_GO, g_field[0].length != 0); }
 

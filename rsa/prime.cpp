@@ -2,6 +2,8 @@
 // below 1000, then Miller-Rabin rounds with random bases.
 #include "rsa/prime.h"
 
+#include <algorithm>
+
 #include "rsa/mpi.h"
 
 namespace {
@@ -16,12 +18,17 @@ constexpr RoundRow ROUND_TABLE[] = {
     {1300, 2}, {850, 3}, {650, 4}, {350, 8}, {250, 12}, {150, 18}, {0, 27},
 };
 
-// SMALL_PRIMES in runs whose products stay below 2^31 (a positive digit of mbedTLS on 32-bit builds too).
+// mbedtls_mpi_mod_int divides half a limb at a time: its divisor must fit in half a limb (2^16 with the
+// 32-bit limbs of the i686 build, where larger products gave wrong remainders), and be a positive digit.
+constexpr std::uint64_t PRODUCT_LIMIT =
+    std::min(std::uint64_t{1} << 31, std::uint64_t{1} << (4 * sizeof(mbedtls_mpi_uint)));
+
+// SMALL_PRIMES in runs whose products stay below PRODUCT_LIMIT.
 constexpr std::size_t PRODUCT_COUNT = [] {
     std::size_t count = 0;
     std::uint64_t product = 1;
     for (std::uint16_t p : SMALL_PRIMES) {
-        if (product * p >= (std::uint64_t{1} << 31)) {
+        if (product * p >= PRODUCT_LIMIT) {
             ++count;
             product = 1;
         }
@@ -35,7 +42,7 @@ constexpr auto PRIME_PRODUCTS = [] {
     std::size_t count = 0;
     std::uint64_t product = 1;
     for (std::uint16_t p : SMALL_PRIMES) {
-        if (product * p >= (std::uint64_t{1} << 31)) {
+        if (product * p >= PRODUCT_LIMIT) {
             products[count++] = static_cast<std::uint32_t>(product);
             product = 1;
         }
@@ -93,7 +100,7 @@ int prime_test(const mbedtls_mpi* X, const RandomSource& random) {
         return PRIME_NOT_ACCEPTABLE;
 
     // Trial division in ascending order. X mod p is taken from X mod (a product of consecutive
-    // small primes below 2^31), one pass over X's limbs for several primes.
+    // small primes below PRODUCT_LIMIT), one pass over X's limbs for several primes.
     int ret;
     std::size_t next = 0;
     for (const std::uint32_t product : PRIME_PRODUCTS) {

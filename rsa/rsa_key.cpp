@@ -20,6 +20,8 @@ void rsa_key_free(RsaKeyPair* key) {
         mbedtls_mpi_free(x);
 }
 
+void (*rsa_key_progress)(int pair) = nullptr;
+
 namespace {
 
 // Draws prime pairs until P > Q, N = P * Q has exactly nbits bits and E is prime to (P - 1)(Q - 1),
@@ -27,7 +29,9 @@ namespace {
 int generate(RsaKeyPair* key, int nbits, mbedtls_mpi* P1, mbedtls_mpi* Q1, mbedtls_mpi* H, mbedtls_mpi* G) {
     const int pbits = (nbits + 1) / 2; // rounded down: 4k for a key of k bytes
     int ret;
-    for (;;) {
+    for (int pair = 1;; ++pair) {
+        if (rsa_key_progress)
+            rsa_key_progress(pair);
         if ((ret = prime_generate(&key->P, pbits, key->random)) != 0 ||
             (ret = prime_generate(&key->Q, pbits, key->random)) != 0)
             return ret;

@@ -28,6 +28,10 @@ void rsa_key_reset(RsaKeyPair* key, RandomSource random);
 // Releases every number of the key.
 void rsa_key_free(RsaKeyPair* key);
 
+// When set, called before each prime pair that key generation draws, with the number drawn so far
+// plus one; the console program shows it as progress. Unset by default.
+extern void (*rsa_key_progress)(int pair);
+
 // A key of exactly nbits bits with public exponent e: 0, RSA_BAD_INPUT (no random source, nbits below
 // 128, e below 3 or even), or an arithmetic error OR-ed with RSA_KEY_GEN_FAILED, all numbers released.
 int rsa_generate_key(RsaKeyPair* key, int nbits, std::uint32_t e);

@@ -1,10 +1,11 @@
 // about_dialog.cpp: the About box: version, build date and time, and the way to the release notes.
 #include "core/controller.h"
+#include "core/version.h"
 #include "ui/resource.h"
 #include "ui/shell.h"
 
 namespace {
-constexpr const char* VERSION_TEXT = "1.63";
+constexpr const char* VERSION_TEXT = TABRIX_VERSION;
 constexpr const char* BUILD_STAMP = __DATE__ " " __TIME__; // "Dec  5 2025 13:59:02"
 }
 
