@@ -138,6 +138,8 @@ TEST_F(PinRows, EveryLineOfTheDataFileThroughTheRows)
 {
     for (const json& line : lines()) {
         const std::string op = line["op"];
+        if (op == "roundtrip")
+            continue;
         SCOPED_TRACE(line.dump());
         json in = line["inputs"];
         const json& expected = line["expected"];
@@ -149,8 +151,6 @@ TEST_F(PinRows, EveryLineOfTheDataFileThroughTheRows)
             expect_refusal(expected["message"], expected["focus"]);
             continue;
         }
-        if (op == "roundtrip")
-            continue;
         ASSERT_TRUE(RECIPES.contains(op)) << op;
         if (op == "pinblock.format4.decode_pin_field") {
             in["block"] = enciphered_twice(in["pin_field"]);
