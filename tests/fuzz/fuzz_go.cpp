@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (too_slow(w))
         return 0;
 
-    press_go(w);
+    FUZZ_CHECK(press_go(w), "GO! started no timer");
     FUZZ_CHECK(w[IDC_GO].enabled, "GO! not enabled again");
     FUZZ_CHECK(!w.timer, "timer still running");
     for (int i = 0; i < 4; ++i) {
@@ -103,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     set_box(w, IDC_ASCII0, false);
     type_text(w, 0, cipher);
     w.messages.clear();
-    press_go(w);
+    FUZZ_CHECK(press_go(w), "GO! started no timer");
     FUZZ_CHECK(w.messages.empty(), "the [rev] row refused what its forward row wrote");
     const std::string back(reinterpret_cast<const char*>(g_field[4].data), static_cast<std::size_t>(g_field[4].length));
     FUZZ_CHECK(back == clear, std::string("[rev] did not give the data back on row ") + r.name);
