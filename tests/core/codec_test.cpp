@@ -49,42 +49,14 @@ TEST_F(Codec, CountersAndGoFollowTypingAndTheAsciiBox)
     EXPECT_TRUE(w.messages.empty());
 }
 
-TEST_F(Codec, ShowsBytesAsHexadecimalOrAscii)
-{
-    std::memcpy(g_field[4].data, "\x00\x41\x7F\x1F\x80", 5);
-    g_field[4].length = 5;
-    field_show(4);
-    EXPECT_EQ(output() + " " + counter(4), "00417F1F80 5 bytes");
-    w[IDC_ASCII_OUT].checked = true;
-    field_show(4);
-    EXPECT_EQ(output(), std::string(".A\x7F.\x80"));
-    w[IDC_EDIT0].text = output(); // read back in ASCII mode: the dots are dots now
-    std::uint8_t dest[8];
-    std::int32_t length;
-    ASSERT_EQ(field_parse(IDC_EDIT0, 1, dest, 0, &length, 0), PARSE_OK);
-    EXPECT_EQ(to_hex(dest, 5), "2E417F2E80");
-}
-
-TEST_F(Codec, AdjustRewritesAndFailsLoudly)
-{
-    choose("XOR");
-    type(0, "12 ab-CD");
-    click(IDC_ADJUST0);
-    EXPECT_EQ(text(0) + " " + counter(0), "12ABCD 3 bytes");
-    EXPECT_TRUE(w.messages.empty() && w[IDC_GO].enabled);
-    type(2, "0x41");
-    click(IDC_ADJUST2);
-    EXPECT_EQ(last_message(), "Invalid field size!");
-    EXPECT_EQ(std::pair(w.focus, w.selected_all), std::pair(IDC_EDIT2, IDC_EDIT2));
-    EXPECT_EQ(text(2) + " " + counter(2), "0x41 1,5 bytes");
-}
-
-// More than a field holds is refused whole, never cut; the counter tells the true count.
-TEST_F(Codec, OverlongTextIsRefusedNotCut)
+// Adjust rewrites a good field as its cleaned digits and refuses a bad one loudly, selecting it; more than a
+// field holds is refused whole, never cut, and the counter tells the true count.
+TEST_F(Codec, AdjustRewritesOrRefuses)
 {
     choose("XOR");
     struct Case { std::string text; bool ascii; const char* counter; bool passes; };
-    const Case cases[] = {{std::string(2048, 'a'), false, "1024 bytes", true}, {std::string(2050, 'a'), false, "1025 bytes", false},
+    const Case cases[] = {{"12 ab-CD", false, "3 bytes", true}, {"0x41", false, "1,5 bytes", false},
+                          {std::string(2048, 'a'), false, "1024 bytes", true}, {std::string(2050, 'a'), false, "1025 bytes", false},
                           {std::string(3001, 'a'), false, "1500,5 bytes", false}, {std::string(4096, 'a'), false, "2048 bytes", false},
                           {std::string(1025, 'x'), false, "0 bytes", true}, {std::string(1025, 'x'), true, "1025 bytes", false},
                           {std::string(1024, 'x'), true, "1024 bytes", true}};
@@ -96,7 +68,8 @@ TEST_F(Codec, OverlongTextIsRefusedNotCut)
         EXPECT_EQ(counter(0), c.counter) << c.text.size();
         EXPECT_EQ(last_message(), c.passes ? "" : "Invalid field size!") << c.text.size();
         EXPECT_EQ(text(0), c.passes && !c.ascii ? clean_hex(c.text) : c.text) << c.text.size();
-        EXPECT_EQ(w.focus, c.passes ? w.focus : IDC_EDIT0);
+        EXPECT_EQ(std::pair(w.focus, w.selected_all), c.passes ? std::pair(0, 0) : std::pair(IDC_EDIT0, IDC_EDIT0));
+        w.focus = w.selected_all = 0;
         EXPECT_LE(g_field[0].length, FIELD_MAX_BYTES);
     }
 }

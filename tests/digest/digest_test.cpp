@@ -1,5 +1,5 @@
 // digest_test.cpp: CRC16, the hashes, XOR and the parity adjustments through GO!, family by family from
-// tests/data; the parity rules over every byte; the hashes at every length against OpenSSL's libcrypto.
+// tests/data; the hashes at every length against OpenSSL's libcrypto.
 #include "digest/hash_message.h"
 #include "tests/support/cases.h"
 
@@ -28,6 +28,7 @@ TEST_P(Digest, Cases)
 
 INSTANTIATE_TEST_SUITE_P(Families, Digest, ::testing::Values("digest", "xor_parity"));
 
+#ifdef TABRIX_HAVE_OPENSSL
 // n bytes that run through every byte value.
 Bytes message(std::size_t n)
 {
@@ -37,22 +38,6 @@ Bytes message(std::size_t n)
     return m;
 }
 
-TEST_F(Workbench, EveryParityRowGivesItsParityAndChangesItsBitAtMost)
-{
-    struct Rule { const char* row; int bit; bool odd; };
-    for (Rule r : {Rule{"Parity Adjust (lsb odd)", 0x01, true}, Rule{"Parity Adjust (lsb even)", 0x01, false},
-                   Rule{"Parity Adjust (msb odd)", 0x80, true}, Rule{"Parity Adjust (msb even)", 0x80, false}}) {
-        choose(r.row);
-        run_with(to_hex(message(256)));
-        for (int i = 0; i < 256; ++i) {
-            const int in = std::uint8_t(i * 167), out = g_field[4].data[i];
-            EXPECT_EQ(__builtin_popcount(out) % 2 == 1, r.odd) << r.row << " " << in;
-            EXPECT_EQ(out & ~r.bit, in & ~r.bit) << r.row << " " << in;
-        }
-    }
-}
-
-#ifdef TABRIX_HAVE_OPENSSL
 // Every length around the padding boundaries, and the largest a field holds.
 TEST_F(Workbench, EveryHashAtEveryLengthAgainstOpenSsl)
 {

@@ -33,17 +33,19 @@ void RowCases::check(const Json& c)
     choose(c["row"].get<std::string>());
     if (!mode.empty())
         select_mode(mode == "ECB" ? IDC_RADIO_ECB : mode == "CBC" ? IDC_RADIO_CBC : IDC_RADIO_MAC);
-    if (mode == "MAC padded")
+    if (w[IDC_PADDING].checked != (mode == "MAC padded"))
         click(IDC_PADDING);
-    if (c.value("ipek", false))
+    if (w[IDC_USE_IPEK].checked != c.value("ipek", false))
         click(IDC_USE_IPEK);
     const std::vector<int> ascii = c.value("ascii", std::vector<int>{});
     for (int i = 0; i < 4; ++i)
-        set_ascii(i, std::find(ascii.begin(), ascii.end(), i) != ascii.end());
-    for (int i = 0; i < 4; ++i)
-        type(i, in[i]);
+        set_ascii(i, std::count(ascii.begin(), ascii.end(), i)), type(i, in[i]);
     if (c.contains("check")) {
         EXPECT_EQ(w[IDC_CHECK_VALUE].text, c["check"]);
+    }
+    for (int i = 0; i < FIELD_COUNT && c.contains("icons"); ++i) {
+        const FakeControl& icon = w[field_icon_id[i]];
+        EXPECT_EQ(icon.visible ? int(icon.picture) - 0x10000 : -1, c["icons"][i]) << "picture of field " << i;
     }
     if (!c.contains("out") && !c.contains("error"))
         return;

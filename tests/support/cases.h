@@ -13,7 +13,8 @@ using Json = nlohmann::json;
 std::vector<Json> read_cases(const std::string& family);
 
 // A row case: row, mode ("ECB", "CBC", "MAC" or "MAC padded"), ipek (ticks "Use IPEK"), ascii (the fields
-// whose box is ticked), in (fields 0 to 3). Typed, then check: the check value line. Then GO!, when the
+// whose box is ticked), in (fields 0 to 3). Typed, then check: the check value line; icons: the picture
+// resource beside each field, -1 where none shows. Then GO!, when the
 // case says what follows: out (the output as hexadecimal; with rev, the "[rev]" row turns it back into
 // field 0), or error (one "Ooops!" error box, nothing output) with focus (the field selected and focused,
 // none if absent). texts: {"field": text} of the fields afterwards.

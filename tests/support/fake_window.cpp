@@ -7,13 +7,6 @@
 #include "core/controller.h"
 #include "core/field.h"
 
-PictureRef FakeWindow::load_picture(int id)
-{
-    if (failing_pictures.count(id))
-        return 0;
-    return *loaded_pictures.insert(0x10000 + static_cast<PictureRef>(id)).first;
-}
-
 ClipboardBlock FakeWindow::clipboard_alloc(std::size_t bytes)
 {
     last_alloc_bytes = bytes;
@@ -64,6 +57,13 @@ void set_box(FakeWindow& w, int control_id, bool ticked)
 {
     w[control_id].checked = ticked;
     controller_command(control_id, 0);
+}
+
+void select_mode(FakeWindow& w, int radio_id)
+{
+    for (int id : {IDC_RADIO_ECB, IDC_RADIO_CBC, IDC_RADIO_MAC})
+        w[id].checked = id == radio_id;
+    controller_command(radio_id, 0);
 }
 
 bool press_go(FakeWindow& w)

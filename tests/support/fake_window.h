@@ -80,7 +80,8 @@ public:
     void list_select(int id, int index) override { controls[id].selection = index; }
     int list_selection(int id) override { return controls[id].selection; }
 
-    PictureRef load_picture(int id) override;
+    PictureRef load_picture(int id) override
+    { return failing_pictures.count(id) ? 0 : *loaded_pictures.insert(0x10000 + static_cast<PictureRef>(id)).first; }
     void set_picture(int id, PictureRef picture) override { controls[id].picture = picture; }
     void free_picture(PictureRef picture) override { loaded_pictures.erase(picture); }
 
@@ -111,9 +112,11 @@ public:
 
 // A user's actions: open the main window on the fake (zeroing the workbench state first), choose a
 // drop-list row, type into field 0 to 3 (cut at the edit's limit, with the edit-change notification),
-// tick or untick a box (a click, so it notifies), press GO! and fire the timer (false: no timer ran).
+// tick or untick a box (a click, so it notifies), click a block-mode radio button, press GO! and fire the
+// timer (false: no timer ran).
 void open_window(FakeWindow& w);
 void choose_row(FakeWindow& w, int row);
 void type_text(FakeWindow& w, int field, std::string_view text);
 void set_box(FakeWindow& w, int control_id, bool ticked);
+void select_mode(FakeWindow& w, int radio_id);
 bool press_go(FakeWindow& w);

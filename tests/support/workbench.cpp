@@ -12,13 +12,6 @@ int Workbench::row_index(std::string_view name)
     return 0;
 }
 
-void Workbench::select_mode(int radio_id)
-{
-    for (int id : {IDC_RADIO_ECB, IDC_RADIO_CBC, IDC_RADIO_MAC})
-        w[id].checked = id == radio_id;
-    controller_command(radio_id, 0);
-}
-
 void Workbench::click(int control_id)
 {
     if (control_id == IDC_PADDING || control_id == IDC_USE_IPEK)
@@ -33,23 +26,20 @@ void Workbench::run_with(std::string_view f0, std::string_view f1, std::string_v
     run();
 }
 
-std::string hex_bytes(std::string_view hex)
+Bytes from_hex(std::string_view text)
 {
-    std::string out;
-    auto nibble = [](char c) { return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10; };
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
-        out.push_back(static_cast<char>(nibble(hex[i]) << 4 | nibble(hex[i + 1])));
+    Bytes out;
+    std::string digits;
+    for (char c : text)
+        if (std::isxdigit(static_cast<unsigned char>(c)) && (digits += c).size() == 2)
+            out.push_back(static_cast<std::uint8_t>(std::stoi(digits, nullptr, 16))), digits.clear();
     return out;
 }
 
-Bytes from_hex(std::string_view text)
+std::string hex_bytes(std::string_view hex)
 {
-    std::string digits;
-    for (char c : text)
-        if (std::isxdigit(static_cast<unsigned char>(c)))
-            digits += c;
-    const std::string bytes = hex_bytes(digits);
-    return Bytes(bytes.begin(), bytes.end());
+    const Bytes bytes = from_hex(hex);
+    return {bytes.begin(), bytes.end()};
 }
 
 std::string to_hex(const std::uint8_t* bytes, std::size_t n)

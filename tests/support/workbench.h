@@ -41,7 +41,7 @@ protected:
     // Ticks or unticks field i's ASCII box (a click, so it notifies).
     void set_ascii(int field, bool ticked) { set_box(w, field_ascii_id[field], ticked); }
     // Selects a block-mode radio button (ECB 1042, CBC 1040, MAC 1044) as a click.
-    void select_mode(int radio_id);
+    void select_mode(int radio_id) { ::select_mode(w, radio_id); }
     // Clicks a button; Padding and "Use IPEK" toggle their tick.
     void click(int control_id);
     // Presses GO! and fires the run timer.
