@@ -20,7 +20,7 @@ TEST_F(Codec, ParsesTextIntoBytes)
         std::memset(dest, 0xEE, sizeof dest);
         std::int32_t length = -1;
         EXPECT_EQ(field_parse(IDC_EDIT0, ascii, dest, c["rule"], &length, 0), result);
-        EXPECT_EQ(length, c["length"]);
+        EXPECT_EQ(length, c["length"].get<int>());
         EXPECT_EQ(to_hex(dest, result == PARSE_OK ? length : 1), result == PARSE_OK ? bytes : "EE");
         EXPECT_EQ(w[IDC_EDIT0].text, text) << "no write-back asked";
         field_parse(IDC_EDIT0, ascii, nullptr, c["rule"], &length, 1);

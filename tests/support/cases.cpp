@@ -41,11 +41,11 @@ void RowCases::check(const Json& c)
     for (int i = 0; i < 4; ++i)
         set_ascii(i, std::count(ascii.begin(), ascii.end(), i)), type(i, in[i]);
     if (c.contains("check")) {
-        EXPECT_EQ(w[IDC_CHECK_VALUE].text, c["check"]);
+        EXPECT_EQ(w[IDC_CHECK_VALUE].text, c["check"].get<std::string>());
     }
     for (int i = 0; i < FIELD_COUNT && c.contains("icons"); ++i) {
         const FakeControl& icon = w[field_icon_id[i]];
-        EXPECT_EQ(icon.visible ? int(icon.picture) - 0x10000 : -1, c["icons"][i]) << "picture of field " << i;
+        EXPECT_EQ(icon.visible ? int(icon.picture) - 0x10000 : -1, c["icons"][i].get<int>()) << "picture of field " << i;
     }
     if (!c.contains("out") && !c.contains("error"))
         return;
