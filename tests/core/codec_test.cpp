@@ -40,6 +40,8 @@ TEST_F(Codec, CountersAndGoFollowTypingAndTheAsciiBox)
     }
     type(3, "abcde");
     EXPECT_EQ(counter(3), "2,5 bytes");
+    choose("SHA-256"); // another row keeps the texts, counters and GO!
+    EXPECT_EQ(text(0) + " " + counter(0) + (w[IDC_GO].enabled ? " GO!" : ""), "12 34 5 2,5 bytes GO!");
     type(1, "0102");
     set_ascii(1, true);
     EXPECT_EQ(counter(1) + " " + text(1), "4 bytes 0102");

@@ -26,21 +26,6 @@ TEST_F(Layout, StartsOnTheFirstSeparatorCentredOnTheDesktop)
     }
 }
 
-TEST(CentreWindow, TruncatesTowardsZeroAndAllowsNegativeOffsets)
-{
-    FakeWindow f;
-    g_window = &f;
-    struct Case { WindowRect parent, window; int x, y; };
-    for (const Case& c : {Case{{10, 20, 111, 221}, {0, 0, 50, 50}, 35, 95}, Case{{0, 0, 100, 100}, {0, 0, 301, 201}, -100, -50},
-                          Case{{-7, -7, 0, 0}, {0, 0, 10, 10}, -8, -8}}) {
-        f.rects[5] = c.parent, f.rects[6] = c.window, f.parents[6] = 5;
-        centre_window(6);
-        EXPECT_EQ((std::vector{f.rects[6].left, f.rects[6].top, f.rects[6].right - f.rects[6].left}),
-                  (std::vector{c.x, c.y, c.window.right}));
-    }
-    g_window = nullptr;
-}
-
 // A user's steps (a row chosen, or a block mode clicked) and the block-mode controls after them.
 TEST_F(Layout, BlockModeFollowsRowsAndClicks)
 {
@@ -136,16 +121,6 @@ TEST_F(Layout, PictureThatFailedToLoadIsHidden)
     EXPECT_FALSE(w[IDC_CENTRE_PICTURE].visible);
     choose("AES");
     EXPECT_TRUE(w[IDC_ICON0].visible && !w[IDC_ICON1].visible && !w[IDC_CENTRE_PICTURE].visible);
-}
-
-// Texts, counters and GO! stay as they were when another row is chosen.
-TEST_F(Layout, ChangingRowKeepsTextsCountersAndGo)
-{
-    choose("XOR");
-    type(0, "abc");
-    choose("SHA-256");
-    EXPECT_EQ(text(0) + " " + counter(0), "abc 1,5 bytes");
-    EXPECT_TRUE(w[IDC_GO].enabled);
 }
 
 } // namespace

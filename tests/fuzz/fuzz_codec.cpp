@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool ascii = (how >> 2) & 1;
     const int strict = (how >> 3) & 1;
     const int size_rule = SIZE_RULES[in.byte() % std::size(SIZE_RULES)];
-    const std::string text = in.text(FIELD_MAX_TEXT, false);
+    const std::string text = in.rest(FIELD_MAX_TEXT);
 
     FakeWindow w;
     open_window(w);

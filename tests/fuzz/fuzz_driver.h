@@ -16,6 +16,7 @@ public:
     std::uint8_t byte() { return pos_ < size_ ? data_[pos_++] : 0; }
     // Text up to the next 0xFF byte (with stop) or the end, at most max bytes, NUL bytes dropped as an edit would.
     std::string text(std::size_t max, bool stop = true);
+    std::string rest(std::size_t max) { return text(max, false); }
 
 private:
     const std::uint8_t* data_;

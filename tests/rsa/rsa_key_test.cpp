@@ -113,20 +113,6 @@ TEST(Havege, ConstantCounterIsDeterministicAndRealReadingsDiffer)
     EXPECT_NE(stream(nullptr, 64), stream(nullptr, 64)) << "two generators on the time-stamp counter";
 }
 
-TEST(PrimeTest, SmallNumbersAreDecidedByTrialDivisionAlone)
-{
-    for (unsigned x = 3; x < 1000; x += 2) {
-        bool prime = true;
-        for (unsigned f = 3; f * f <= x; f += 2)
-            prime = prime && x % f != 0;
-        Mpi X;
-        mbedtls_mpi_lset(&X, x);
-        Draws draws;
-        EXPECT_EQ(prime_test(&X, draws.source()), prime ? 0 : PRIME_NOT_ACCEPTABLE) << x;
-        EXPECT_EQ(draws.draws, 0u) << x << " needed no Miller-Rabin round";
-    }
-}
-
 // The cases of tests/data/prime.jsonl; draws: 0 when trial division decides, -1 for "some".
 TEST(PrimeTest, KnownNumbers)
 {

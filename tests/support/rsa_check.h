@@ -13,8 +13,7 @@
 #include "rsa/fixed_num.h"
 #include "rsa/mpi.h"
 #include "rsa/rsa_raw.h"
-
-using Bytes = std::vector<std::uint8_t>;
+#include "tests/support/hex.h"
 
 namespace rsa_check {
 
@@ -32,13 +31,7 @@ inline Bytes of(const Mpi& m, std::size_t length) // empty if it does not fit
 inline void load(Mpi& m, const Bytes& b) { mbedtls_mpi_read_binary(&m, b.data(), b.size()); }
 inline std::string differ(const Bytes& ours, const Bytes& theirs, const char* what)
 {
-    const auto hex = [](const Bytes& b) {
-        std::string s;
-        for (std::uint8_t x : b)
-            s += {"0123456789ABCDEF"[x >> 4], "0123456789ABCDEF"[x & 15]};
-        return s;
-    };
-    return ours == theirs ? "" : std::string(what) + "\nours    " + hex(ours) + "\nmbedTLS " + hex(theirs) + "\n";
+    return ours == theirs ? "" : std::string(what) + "\nours    " + to_hex(ours) + "\nmbedTLS " + to_hex(theirs) + "\n";
 }
 
 // b * c of n digits each, also written over b.

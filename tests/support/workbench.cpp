@@ -1,7 +1,5 @@
-// workbench.cpp: the user fixture's actions and the hexadecimal helpers.
+// workbench.cpp: the user fixture's actions.
 #include "tests/support/workbench.h"
-
-#include <cctype>
 
 int Workbench::row_index(std::string_view name)
 {
@@ -26,26 +24,8 @@ void Workbench::run_with(std::string_view f0, std::string_view f1, std::string_v
     run();
 }
 
-Bytes from_hex(std::string_view text)
-{
-    Bytes out;
-    std::string digits;
-    for (char c : text)
-        if (std::isxdigit(static_cast<unsigned char>(c)) && (digits += c).size() == 2)
-            out.push_back(static_cast<std::uint8_t>(std::stoi(digits, nullptr, 16))), digits.clear();
-    return out;
-}
-
 std::string hex_bytes(std::string_view hex)
 {
     const Bytes bytes = from_hex(hex);
     return {bytes.begin(), bytes.end()};
-}
-
-std::string to_hex(const std::uint8_t* bytes, std::size_t n)
-{
-    std::string out;
-    for (std::size_t i = 0; i < n; ++i)
-        out += {"0123456789ABCDEF"[bytes[i] >> 4], "0123456789ABCDEF"[bytes[i] & 15]};
-    return out;
 }

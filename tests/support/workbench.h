@@ -1,5 +1,5 @@
 // workbench.h: a test fixture that opens the main window on the fake seam and acts as a user would,
-// and the hexadecimal helpers the tests share.
+// with the hexadecimal helpers the tests share.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,17 +13,10 @@
 #include "core/controller.h"
 #include "core/field.h"
 #include "tests/support/fake_window.h"
-
-using Bytes = std::vector<std::uint8_t>;
+#include "tests/support/hex.h"
 
 // "12AB" -> the bytes as a string, for comparing with FieldBuffer contents.
 std::string hex_bytes(std::string_view hex);
-// "0123 abcd" -> 01 23 AB CD; characters that are not hexadecimal digits are skipped.
-Bytes from_hex(std::string_view text);
-// Upper-case, two digits per byte, as the workbench shows bytes.
-std::string to_hex(const std::uint8_t* bytes, std::size_t n);
-inline std::string to_hex(const Bytes& b) { return to_hex(b.data(), b.size()); }
-inline std::string clean_hex(std::string_view text) { return to_hex(from_hex(text)); }
 
 class Workbench : public ::testing::Test {
 protected:

@@ -5,9 +5,9 @@
 #include <openssl/evp.h>
 
 #include <algorithm>
-#include <set>
 
 #include "tests/support/cases.h"
+#include "tests/symmetric/support.h"
 
 namespace {
 
@@ -43,7 +43,6 @@ Bytes block(const std::string& kind, const Bytes& key, const Bytes& in, bool enc
     return evp(kind == "aes", kind == "alg3" ? slice(key, 0, 8) : key, in, encrypt);
 }
 
-enum Mode { ECB, CBC, MAC, MAC_PADDED };
 
 // ECB, CBC, or the last CBC block as the MAC (padded with ISO/IEC 9797-1 method 2), chained here block by block.
 Bytes reference(const Json& r, bool reverse, Mode mode, const Bytes& iv, Bytes data)
@@ -51,16 +50,16 @@ Bytes reference(const Json& r, bool reverse, Mode mode, const Bytes& iv, Bytes d
     const std::string kind = r.value("kind", "des");
     const std::size_t n = kind == "aes" ? 16 : 8;
     const Bytes key = from_hex(r.value("cipher_key", r["key"].get<std::string>()));
-    if (mode == MAC_PADDED)
+    if (mode == Mode::MacPadded)
         data.push_back(0x80), data.resize((data.size() + n - 1) / n * n);
-    Bytes out, chain = iv.empty() || mode == ECB ? Bytes(n, 0) : iv;
+    Bytes out, chain = iv.empty() || mode == Mode::Ecb ? Bytes(n, 0) : iv;
     for (std::size_t o = 0; o < data.size(); o += n) {
         const Bytes in = slice(data, o, n);
         const Bytes x = reverse ? block(kind, key, in, false) ^ chain : block(kind, key, in ^ chain, true);
         out = out + x;
-        chain = mode == ECB ? Bytes(n, 0) : reverse ? in : x;
+        chain = mode == Mode::Ecb ? Bytes(n, 0) : reverse ? in : x;
     }
-    if (mode == ECB || mode == CBC)
+    if (mode == Mode::Ecb || mode == Mode::Cbc)
         return out;
     if (kind == "alg3") // the last block then deciphered under K2 and enciphered under K1
         chain = evp(false, slice(key, 0, 8), evp(false, slice(key, 8, 8), chain, false), true);
@@ -75,34 +74,27 @@ Bytes pattern(std::size_t count, int seed)
 }
 
 // Several blocks and a single block, with and without an Initial Value; padded MACs also of partial and empty data.
-TEST_F(Workbench, EveryBlockCipherRowInEveryAllowedModeMatchesOpenssl)
+TEST_F(SymmetricRows, EveryBlockCipherRowInEveryAllowedModeMatchesOpenssl)
 {
-    std::set<std::string> rows;
     for (const Json& r : read_cases("openssl_rows")) {
         const std::size_t n = r.value("kind", "") == "aes" ? 16 : 8;
         for (const std::string& row : {r["row"].get<std::string>(), r["row"].get<std::string>() + " [rev]"}) {
             const auto it = std::find_if(catalogue.begin(), catalogue.end() - 1, [&](auto& e) { return row == e.name; });
             const std::uint32_t flags = it == catalogue.end() - 1 ? 0 : it->flags; // 0: no such row
-            for (Mode mode : {ECB, CBC, MAC, MAC_PADDED})
+            for (Mode mode : {Mode::Ecb, Mode::Cbc, Mode::Mac, Mode::MacPadded})
                 for (std::size_t length : {5 * n, n, 3 * n + 5, std::size_t{0}})
                     for (const Bytes& iv : {Bytes{}, pattern(n, 99)}) {
-                        if (!(flags & (mode == ECB ? OPF_ECB : mode == CBC ? OPF_CBC : OPF_MAC)) ||
-                            (mode != MAC_PADDED && (length % n != 0 || length == 0)))
+                        if (!(flags & (mode == Mode::Ecb ? OPF_ECB : mode == Mode::Cbc ? OPF_CBC : OPF_MAC)) ||
+                            (mode != Mode::MacPadded && (length % n != 0 || length == 0)))
                             continue;
-                        rows.insert(row);
-                        choose(row);
-                        select_mode(mode == ECB ? IDC_RADIO_ECB : mode == CBC ? IDC_RADIO_CBC : IDC_RADIO_MAC);
-                        if (mode == MAC_PADDED)
-                            click(IDC_PADDING);
                         const Bytes data = pattern(length, static_cast<int>(length));
-                        run_with(to_hex(data), r.value("field1", ""), r["key"].get<std::string>(), to_hex(iv));
-                        EXPECT_EQ(output(), to_hex(reference(r, row != r["row"], mode, iv, data)))
-                            << row << " in mode " << mode << ", data " << to_hex(data) << ", IV " << to_hex(iv);
+                        EXPECT_EQ(run_row(row, mode, to_hex(data), r.value("field1", ""), r["key"].get<std::string>(), to_hex(iv)),
+                                  to_hex(reference(r, row != r["row"], mode, iv, data)))
+                            << row << " in " << mode_name(mode) << ", data " << to_hex(data) << ", IV " << to_hex(iv);
                         EXPECT_EQ(last_message(), "") << row;
                     }
         }
     }
-    EXPECT_EQ(rows.size(), 24u);
 }
 
 } // namespace
