@@ -2,7 +2,7 @@
 // ASCII boxes, any field texts. No crash and no hang; a failed run leaves every output empty and the
 // text of every field either as typed or in its cleaned form; a successful ECB or CBC run of a
 // block-cipher row followed by its "[rev]" row gives the data back.
-#include <cstring>
+#include <algorithm>
 
 #include "core/catalogue.h"
 #include "core/controller.h"
@@ -14,28 +14,18 @@ namespace {
 
 constexpr int MODES[] = {IDC_RADIO_ECB, IDC_RADIO_CBC, IDC_RADIO_MAC};
 
-// Key generation of large keys takes seconds: only small sizes are run.
-bool too_slow(FakeWindow& w)
+// Key generation of large keys takes seconds: only sizes up to 48 bytes are run.
+bool too_slow()
 {
-    if (selected_row().handler != rsa_keygen_handler)
-        return false;
-    std::uint8_t bytes[FIELD_MAX_BYTES];
-    std::int32_t length = 0;
-    if (field_parse(IDC_EDIT0, w[IDC_ASCII0].checked, bytes, 0, &length, 0) != PARSE_OK || length < 1 || length > 3)
+    const FieldBuffer& size = g_field[0];
+    if (selected_row().handler != rsa_keygen_handler || !field_load(0, 0, 0) || size.length < 1 || size.length > 3)
         return false;
     std::uint32_t k = 0;
-    for (int i = 0; i < length; ++i)
-        k = k << 8 | bytes[i];
+    for (int i = 0; i < size.length; ++i)
+        k = k << 8 | size.data[i];
     return k > 48;
 }
 
-bool is_failure(const FakeWindow& w)
-{
-    for (const FakeMessage& m : w.messages)
-        if (m.caption == "Ooops!")
-            return true;
-    return false;
-}
 
 } // namespace
 
@@ -49,14 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t boxes = in.byte();
     choose_row(w, row);
     const OperationRow& r = catalogue[static_cast<std::size_t>(row)];
-    if (w[IDC_RADIO_ECB].visible) {
-        int mode = MODES[(boxes & 3) % 3];
-        if (w[mode].enabled) {
-            for (int id : MODES)
-                w[id].checked = id == mode;
-            controller_command(mode, 0);
-        }
-    }
+    if (const int mode = MODES[(boxes & 3) % 3]; w[IDC_RADIO_ECB].visible && w[mode].enabled)
+        select_mode(w, mode);
     if (w[IDC_PADDING].enabled)
         set_box(w, IDC_PADDING, boxes & 4);
     if (w[IDC_USE_IPEK].visible)
@@ -68,10 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         typed[i] = in.text(FIELD_MAX_TEXT);
         type_text(w, i, typed[i]);
     }
-    if (too_slow(w))
+    if (too_slow())
         return 0;
 
-    press_go(w);
+    FUZZ_CHECK(press_go(w), "GO! started no timer");
     FUZZ_CHECK(w[IDC_GO].enabled, "GO! not enabled again");
     FUZZ_CHECK(!w.timer, "timer still running");
     for (int i = 0; i < 4; ++i) {
@@ -88,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                        (bytes && !w[field_ascii_id[i]].checked && now == cleaned_hex(typed[i])),
                    "field " + std::to_string(i) + " changed into something else");
     }
-    if (is_failure(w)) {
+    if (std::any_of(w.messages.begin(), w.messages.end(), [](const FakeMessage& m) { return m.caption == "Ooops!"; })) {
         for (int i = 1; i < FIELD_COUNT; ++i)
             if (field_is_output(r, i))
                 FUZZ_CHECK(w[field_edit_id[i]].text.empty(), "output written by a failed run");
@@ -110,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     set_box(w, IDC_ASCII0, false);
     type_text(w, 0, cipher);
     w.messages.clear();
-    press_go(w);
+    FUZZ_CHECK(press_go(w), "GO! started no timer");
     FUZZ_CHECK(w.messages.empty(), "the [rev] row refused what its forward row wrote");
     const std::string back(reinterpret_cast<const char*>(g_field[4].data), static_cast<std::size_t>(g_field[4].length));
     FUZZ_CHECK(back == clear, std::string("[rev] did not give the data back on row ") + r.name);

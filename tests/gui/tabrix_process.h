@@ -79,39 +79,6 @@ inline void post_click(HWND control)
             PostMessageA(control, message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(4, 4));
 }
 
-// Whether a message box shows the standard icon, told by its pixels on the screen: another process
-// cannot read its icon handle. The icon is drawn over the shown background and compared.
-inline bool shows_icon(HWND box, LPCSTR standard_icon)
-{
-    HWND control = FindWindowExA(box, nullptr, "Static", nullptr);
-    while (control && (GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
-        control = FindWindowExA(box, control, "Static", nullptr);
-    RECT r{};
-    if (!control || !IsWindowVisible(control) || !GetWindowRect(control, &r))
-        return false;
-    const int n = GetSystemMetrics(SM_CXICON);
-    HDC screen = GetDC(nullptr), shown = CreateCompatibleDC(screen), drawn = CreateCompatibleDC(screen);
-    HBITMAP bitmaps[] = {CreateCompatibleBitmap(screen, n, n), CreateCompatibleBitmap(screen, n, n)};
-    SelectObject(shown, bitmaps[0]);
-    SelectObject(drawn, bitmaps[1]);
-    BitBlt(shown, 0, 0, n, n, screen, r.left, r.top, SRCCOPY);
-    HBRUSH background = CreateSolidBrush(GetPixel(shown, 0, 0));
-    const RECT all{0, 0, n, n};
-    FillRect(drawn, &all, background);
-    DeleteObject(background);
-    DrawIconEx(drawn, 0, 0, LoadIconA(nullptr, standard_icon), 0, 0, 0, nullptr, DI_NORMAL);
-    int differing = 0;
-    for (int y = 0; y < n; ++y)
-        for (int x = 0; x < n; ++x)
-            differing += GetPixel(shown, x, y) != GetPixel(drawn, x, y);
-    DeleteDC(shown);
-    DeleteDC(drawn);
-    for (HBITMAP b : bitmaps)
-        DeleteObject(b);
-    ReleaseDC(nullptr, screen);
-    return differing <= n * n / 20;
-}
-
 class TabrixProcess {
 public:
     TabrixProcess()
@@ -194,16 +161,3 @@ private:
     PROCESS_INFORMATION info_{};
     HWND main_ = nullptr;
 };
-
-// A resource of Tabrix.exe read from the file; empty if there is none.
-inline std::string tabrix_resource(LPCSTR type, int id)
-{
-    HMODULE exe = LoadLibraryExA(tabrix_exe_path().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    HRSRC found = exe ? FindResourceA(exe, MAKEINTRESOURCEA(id), type) : nullptr;
-    HGLOBAL loaded = found ? LoadResource(exe, found) : nullptr;
-    const char* bytes = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
-    std::string result = bytes ? std::string(bytes, SizeofResource(exe, found)) : std::string();
-    if (exe)
-        FreeLibrary(exe);
-    return result;
-}

@@ -1,65 +1,11 @@
-// fake_window.cpp: the recording window seam.
+// fake_window.cpp: the recording window seam and the user's actions on it.
 #include "tests/support/fake_window.h"
 
 #include <cstring>
 
-std::string FakeWindow::text(int id, int max_chars)
-{
-    const std::string& t = controls[id].text;
-    return t.substr(0, static_cast<std::size_t>(max_chars));
-}
-
-void FakeWindow::set_text(int id, std::string_view t) { controls[id].text = t; }
-
-void FakeWindow::select_all_and_focus(int id)
-{
-    selected_all = id;
-    focus = id;
-}
-
-PictureRef FakeWindow::load_picture(int resource_id)
-{
-    if (failing_pictures.count(resource_id))
-        return 0;
-    PictureRef ref = 0x10000 + static_cast<PictureRef>(resource_id);
-    loaded_pictures.insert(ref);
-    return ref;
-}
-
-void FakeWindow::message_box(std::string_view text, std::string_view caption, MessageIcon icon)
-{
-    messages.push_back({std::string(text), std::string(caption), icon});
-}
-
-void FakeWindow::start_timer(unsigned id, unsigned delay_ms)
-{
-    timer = id;
-    timer_delay = delay_ms;
-}
-
-void FakeWindow::stop_timer(unsigned id)
-{
-    if (timer == id)
-        timer.reset();
-}
-
-void FakeWindow::set_cursor(CursorKind c)
-{
-    cursor = c;
-    cursor_history.push_back(c);
-}
-
-bool FakeWindow::clipboard_open()
-{
-    clipboard_is_open = true;
-    return true;
-}
-
-void FakeWindow::clipboard_empty()
-{
-    clipboard.clear();
-    clipboard_emptied = true;
-}
+#include "core/catalogue.h"
+#include "core/controller.h"
+#include "core/field.h"
 
 ClipboardBlock FakeWindow::clipboard_alloc(std::size_t bytes)
 {
@@ -70,28 +16,61 @@ ClipboardBlock FakeWindow::clipboard_alloc(std::size_t bytes)
     return blocks.size();
 }
 
-char* FakeWindow::clipboard_lock(ClipboardBlock block)
-{
-    if (fail_lock || block == 0 || block > blocks.size())
-        return nullptr;
-    return blocks[block - 1].data();
-}
-
 void FakeWindow::clipboard_set_text(ClipboardBlock block)
 {
     const std::vector<char>& b = blocks.at(block - 1);
     clipboard.assign(b.data(), strnlen(b.data(), b.size()));
 }
 
-WindowRef FakeWindow::reference_window(WindowRef window)
-{
-    auto it = parents.find(window);
-    return it == parents.end() ? DESKTOP : it->second;
-}
-
 void FakeWindow::move_to_top(WindowRef window, int x, int y)
 {
     WindowRect& r = rects[window];
-    int w = r.right - r.left, h = r.bottom - r.top;
-    r = {x, y, x + w, y + h};
+    r = {x, y, x + r.right - r.left, y + r.bottom - r.top};
+}
+
+void open_window(FakeWindow& w)
+{
+    std::memset(g_field, 0, sizeof g_field);
+    for (BitmapSlot& slot : bitmap_table)
+        slot.image = 0;
+    current_row = 0;
+    g_window = &w;
+    w.rects[FakeWindow::DESKTOP] = {0, 0, 1280, 1024};
+    w.rects[FakeWindow::MAIN] = {0, 0, 800, 700};
+    controller_init();
+}
+
+void choose_row(FakeWindow& w, int row)
+{
+    w.list_select(IDC_OPERATION_LIST, row);
+    controller_command(IDC_OPERATION_LIST, NOTIFY_LIST_SELECTION_CHANGED);
+}
+
+void type_text(FakeWindow& w, int field, std::string_view text)
+{
+    FakeControl& edit = w[field_edit_id[field]];
+    edit.text = text.substr(0, edit.text_limit > 0 ? static_cast<std::size_t>(edit.text_limit) : text.size());
+    controller_command(field_edit_id[field], NOTIFY_EDIT_CHANGE);
+}
+
+void set_box(FakeWindow& w, int control_id, bool ticked)
+{
+    w[control_id].checked = ticked;
+    controller_command(control_id, 0);
+}
+
+void select_mode(FakeWindow& w, int radio_id)
+{
+    for (int id : {IDC_RADIO_ECB, IDC_RADIO_CBC, IDC_RADIO_MAC})
+        w[id].checked = id == radio_id;
+    controller_command(radio_id, 0);
+}
+
+bool press_go(FakeWindow& w)
+{
+    controller_command(IDC_GO, 0);
+    if (!w.timer)
+        return false;
+    controller_timer(*w.timer);
+    return true;
 }

@@ -1,4 +1,5 @@
-// fake_window.h: a window seam that records every control's state, for driving the controller headless.
+// fake_window.h: a window seam that records every control's state, for driving the controller headless,
+// and the user's actions on it, shared by the unit-test fixture and the fuzz targets.
 #pragma once
 
 #include <map>
@@ -8,6 +9,8 @@
 #include <vector>
 
 #include "core/seam.h"
+
+inline constexpr int NOTIFY_EDIT_CHANGE = 0x0300; // EN_CHANGE
 
 struct FakeControl {
     std::string text;
@@ -64,43 +67,56 @@ public:
 
     FakeControl& operator[](int id) { return controls[id]; }
 
-    std::string text(int id, int max_chars) override;
-    void set_text(int id, std::string_view text) override;
+    std::string text(int id, int max) override { return controls[id].text.substr(0, static_cast<std::size_t>(max)); }
+    void set_text(int id, std::string_view t) override { controls[id].text = t; }
     void show(int id, bool visible) override { controls[id].visible = visible; }
     void enable(int id, bool enabled) override { controls[id].enabled = enabled; }
     bool checked(int id) override { return controls[id].checked; }
     void set_checked(int id, bool checked) override { controls[id].checked = checked; }
     void set_read_only(int id, bool read_only) override { controls[id].read_only = read_only; }
     void limit_text(int id, int max_chars) override { controls[id].text_limit = max_chars; }
-    void select_all_and_focus(int id) override;
+    void select_all_and_focus(int id) override { selected_all = focus = id; }
     void list_add(int id, std::string_view text) override { controls[id].items.emplace_back(text); }
     void list_select(int id, int index) override { controls[id].selection = index; }
     int list_selection(int id) override { return controls[id].selection; }
 
-    PictureRef load_picture(int resource_id) override;
+    PictureRef load_picture(int id) override
+    { return failing_pictures.count(id) ? 0 : *loaded_pictures.insert(0x10000 + static_cast<PictureRef>(id)).first; }
     void set_picture(int id, PictureRef picture) override { controls[id].picture = picture; }
     void free_picture(PictureRef picture) override { loaded_pictures.erase(picture); }
 
     void set_title(std::string_view t) override { title = t; }
     void set_program_icons() override { icons_set = true; }
-    void message_box(std::string_view text, std::string_view caption, MessageIcon icon) override;
-    void start_timer(unsigned id, unsigned delay_ms) override;
-    void stop_timer(unsigned id) override;
-    void set_cursor(CursorKind c) override;
+    void message_box(std::string_view text, std::string_view caption, MessageIcon icon) override
+    { messages.push_back({std::string(text), std::string(caption), icon}); }
+    void start_timer(unsigned id, unsigned delay_ms) override { timer = id, timer_delay = delay_ms; }
+    void stop_timer(unsigned id) override { if (timer == id) timer.reset(); }
+    void set_cursor(CursorKind c) override { cursor = c, cursor_history.push_back(c); }
     void open_about_box() override { ++about_boxes_opened; }
     void quit(int code) override { exit_code = code; }
 
-    bool clipboard_open() override;
-    void clipboard_empty() override;
+    bool clipboard_open() override { return clipboard_is_open = true; }
+    void clipboard_empty() override { clipboard.clear(), clipboard_emptied = true; }
     ClipboardBlock clipboard_alloc(std::size_t bytes) override;
-    char* clipboard_lock(ClipboardBlock block) override;
+    char* clipboard_lock(ClipboardBlock b) override { return fail_lock || !b || b > blocks.size() ? nullptr : blocks[b - 1].data(); }
     void clipboard_unlock(ClipboardBlock) override {}
     void clipboard_free(ClipboardBlock block) override { freed_blocks.insert(block); }
     void clipboard_set_text(ClipboardBlock block) override;
     void clipboard_close() override { clipboard_is_open = false; }
 
     WindowRef main_window() override { return MAIN; }
-    WindowRef reference_window(WindowRef window) override;
+    WindowRef reference_window(WindowRef w) override { return parents.count(w) ? parents[w] : DESKTOP; }
     WindowRect window_rect(WindowRef window) override { return rects[window]; }
     void move_to_top(WindowRef window, int x, int y) override;
 };
+
+// A user's actions: open the main window on the fake (zeroing the workbench state first), choose a
+// drop-list row, type into field 0 to 3 (cut at the edit's limit, with the edit-change notification),
+// tick or untick a box (a click, so it notifies), click a block-mode radio button, press GO! and fire the
+// timer (false: no timer ran).
+void open_window(FakeWindow& w);
+void choose_row(FakeWindow& w, int row);
+void type_text(FakeWindow& w, int field, std::string_view text);
+void set_box(FakeWindow& w, int control_id, bool ticked);
+void select_mode(FakeWindow& w, int radio_id);
+bool press_go(FakeWindow& w);
