@@ -25,16 +25,6 @@ bool size_rule_admits(std::int32_t length, int size_rule)
     return true;
 }
 
-int hex_value(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 constexpr char HEX_DIGITS[] = "0123456789ABCDEF";
 
@@ -99,6 +89,17 @@ int parse_into_buffer(int index, int size_rule, int write_back)
 }
 
 } // namespace
+
+int hex_value(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
 
 int field_parse(int edit_id, int ascii, std::uint8_t* dest, int size_rule, std::int32_t* length_out, int write_back)
 {

@@ -25,6 +25,9 @@ enum : int {
     PARSE_NOT_DIGITS = 3, // a digit-string field holds something other than decimal digits
 };
 
+// The value of one hexadecimal digit, either case; -1 for any other character.
+int hex_value(char c);
+
 // Size rules: 0 any length up to 1024 bytes; n > 0 a multiple of n; -n exactly n bytes.
 int field_parse(int edit_id, int ascii, std::uint8_t* dest, int size_rule, std::int32_t* length_out,
                 int write_back);

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "keyblock/key_block.h"
+#include "core/field.h"
 #include "symmetric/block_key.h"
 #include "symmetric/cmac.h"
 
@@ -88,17 +89,6 @@ void block_mac(KeyBlockVersion version, const BindingKeys& keys, std::string_vie
         cbc_mac(keys.mac, message, tag);
     else
         cmac(keys.mac, reinterpret_cast<const std::uint8_t*>(message.data()), message.size(), tag);
-}
-
-int hex_value(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
 }
 
 bool read_hex(std::string_view text, std::vector<std::uint8_t>& out)
