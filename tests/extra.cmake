@@ -7,12 +7,3 @@ foreach(area digest symmetric)
     target_compile_definitions(test_${area} PRIVATE TABRIX_HAVE_OPENSSL)
   endif()
 endforeach()
-
-# Published vectors live in tests/data/*.jsonl; the test programs read them with nlohmann-json.
-include(${CMAKE_SOURCE_DIR}/cmake/json.cmake)
-foreach(area core symmetric digest rsa pin aes_dukpt keyblock emv cli)
-  if(TARGET test_${area})
-    target_link_libraries(test_${area} PRIVATE tabrix_json)
-    target_compile_definitions(test_${area} PRIVATE TABRIX_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
-  endif()
-endforeach()
