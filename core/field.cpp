@@ -50,20 +50,21 @@ int parse_digits(int edit_id, std::uint8_t* dest, int size_rule, std::int32_t* l
     std::string digits;
     bool only_digits = true;
     for (char c : text) {
-        if (c >= '0' && c <= '9')
-            digits.push_back(c);
-        else if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
-            only_digits = false;
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n')
+            continue;
+        only_digits = only_digits && c >= '0' && c <= '9';
+        digits.push_back(c);
     }
+    // Every character counts, so that a stray letter keeps GO! enabled and is named when GO! reads the field.
     auto length = static_cast<std::int32_t>(digits.size());
     *length_out = length;
+    digits.copy(reinterpret_cast<char*>(dest), std::min<std::size_t>(digits.size(), FIELD_MAX_BYTES));
     if (!only_digits)
         return PARSE_NOT_DIGITS;
     if (!size_rule_admits(length, size_rule))
         return PARSE_BAD_SIZE;
     if (write_back)
         g_window->set_text(edit_id, digits);
-    digits.copy(reinterpret_cast<char*>(dest), digits.size());
     return PARSE_OK;
 }
 
@@ -75,7 +76,7 @@ int parse_into_buffer(int index, int size_rule, int write_back)
     int result;
     if (is_digits_field(index)) {
         result = parse_digits(field_edit_id[index], buffer.data, size_rule, &counted, write_back);
-        buffer.length = result == PARSE_OK ? counted : 0;
+        buffer.length = counted > FIELD_MAX_BYTES ? FIELD_MAX_BYTES : counted;
     } else if (is_text_field(index)) {
         result = field_parse(field_edit_id[index], 1, buffer.data, size_rule, &counted, 0);
         buffer.length = result == PARSE_OK ? counted : 0;

@@ -86,12 +86,15 @@ TEST_F(Codec, DigitFieldsCountDigitsAndRefuseTheRest)
     EXPECT_EQ(counter(0), "2 bytes") << "counted again in bytes";
     choose("PIN Block ISO Format 0");
     EXPECT_EQ(counter(0), "4 digits");
-    type(1, "40123456789O9");
+    type(0, "12a4");
+    EXPECT_EQ(counter(0), "4 digits");
+    EXPECT_TRUE(w[IDC_GO].enabled) << "a stray letter is reported by GO!, not hidden by a disabled button";
+    type(1, "4012345678909");
     run();
     EXPECT_EQ(last_message(), "Digits only!");
-    EXPECT_EQ(w.focus, IDC_EDIT1);
+    EXPECT_EQ(w.focus, IDC_EDIT0);
     EXPECT_EQ(output(), "");
-    type(1, "4012345678909");
+    type(0, "12 34");
     run();
     EXPECT_EQ(text(0), "1234") << "the digits written back without white space";
     EXPECT_EQ(output(), "041274EDCBA9876F");
