@@ -8,21 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "core/headless_window.h"
 #include "core/seam.h"
 
 inline constexpr int NOTIFY_EDIT_CHANGE = 0x0300; // EN_CHANGE
 
-struct FakeControl {
-    std::string text;
-    bool visible = true;
-    bool enabled = true;
-    bool checked = false;
-    bool read_only = false;
-    int text_limit = 0;
-    PictureRef picture = 0;
-    std::vector<std::string> items; // drop-list entries
-    int selection = -1;             // drop-list selection
-};
+// A control's recorded state is the headless window's own record.
+using FakeControl = HeadlessControl;
 
 struct FakeMessage {
     std::string text;
