@@ -3,46 +3,33 @@
 #pragma once
 
 #include <map>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "core/headless_window.h"
-#include "core/seam.h"
 
 inline constexpr int NOTIFY_EDIT_CHANGE = 0x0300; // EN_CHANGE
 
-// A control's recorded state is the headless window's own record.
+// Controls, message boxes, the title, focus, timer, cursor, exit code and clipboard text are recorded by
+// the headless window the console program runs on; the fake adds what tests look at beyond that and the
+// failures they inject.
 using FakeControl = HeadlessControl;
+using FakeMessage = HeadlessMessage;
 
-struct FakeMessage {
-    std::string text;
-    std::string caption;
-    MessageIcon icon;
-};
-
-class FakeWindow : public WindowSeam {
+class FakeWindow : public HeadlessWindow {
 public:
-    std::map<int, FakeControl> controls;
-    std::vector<FakeMessage> messages;
-    std::string title;
     bool icons_set = false;
-    int focus = 0;           // control that has the keyboard focus
     int selected_all = 0;    // control whose whole text was selected last
-    std::optional<unsigned> timer;  // id of the running one-shot timer
     unsigned timer_delay = 0;
-    CursorKind cursor = CursorKind::Arrow;
     std::vector<CursorKind> cursor_history;
     int about_boxes_opened = 0;
-    std::optional<int> exit_code;
 
     // Pictures: a loaded picture's reference is 0x10000 + its resource id.
     std::set<int> failing_pictures;
     std::set<PictureRef> loaded_pictures;
 
     // Clipboard.
-    std::string clipboard;
     bool clipboard_is_open = false;
     bool clipboard_emptied = false;
     bool fail_alloc = false;
@@ -57,35 +44,16 @@ public:
     static constexpr WindowRef MAIN = 1;
     static constexpr WindowRef DESKTOP = 100;
 
-    FakeControl& operator[](int id) { return controls[id]; }
-
-    std::string text(int id, int max) override { return controls[id].text.substr(0, static_cast<std::size_t>(max)); }
-    void set_text(int id, std::string_view t) override { controls[id].text = t; }
-    void show(int id, bool visible) override { controls[id].visible = visible; }
-    void enable(int id, bool enabled) override { controls[id].enabled = enabled; }
-    bool checked(int id) override { return controls[id].checked; }
-    void set_checked(int id, bool checked) override { controls[id].checked = checked; }
-    void set_read_only(int id, bool read_only) override { controls[id].read_only = read_only; }
-    void limit_text(int id, int max_chars) override { controls[id].text_limit = max_chars; }
-    void select_all_and_focus(int id) override { selected_all = focus = id; }
-    void list_add(int id, std::string_view text) override { controls[id].items.emplace_back(text); }
-    void list_select(int id, int index) override { controls[id].selection = index; }
-    int list_selection(int id) override { return controls[id].selection; }
+    void select_all_and_focus(int id) override { HeadlessWindow::select_all_and_focus(id), selected_all = id; }
 
     PictureRef load_picture(int id) override
     { return failing_pictures.count(id) ? 0 : *loaded_pictures.insert(0x10000 + static_cast<PictureRef>(id)).first; }
-    void set_picture(int id, PictureRef picture) override { controls[id].picture = picture; }
     void free_picture(PictureRef picture) override { loaded_pictures.erase(picture); }
 
-    void set_title(std::string_view t) override { title = t; }
     void set_program_icons() override { icons_set = true; }
-    void message_box(std::string_view text, std::string_view caption, MessageIcon icon) override
-    { messages.push_back({std::string(text), std::string(caption), icon}); }
     void start_timer(unsigned id, unsigned delay_ms) override { timer = id, timer_delay = delay_ms; }
-    void stop_timer(unsigned id) override { if (timer == id) timer.reset(); }
     void set_cursor(CursorKind c) override { cursor = c, cursor_history.push_back(c); }
     void open_about_box() override { ++about_boxes_opened; }
-    void quit(int code) override { exit_code = code; }
 
     bool clipboard_open() override { return clipboard_is_open = true; }
     void clipboard_empty() override { clipboard.clear(), clipboard_emptied = true; }
