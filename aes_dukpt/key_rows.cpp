@@ -33,9 +33,8 @@ int check_value(KeyType type, const DukptKey& key, std::uint8_t* out)
     const bool tdea = type == KeyType::Tdea2 || type == KeyType::Tdea3;
     BlockKey block_key;
     block_key_set(block_key, tdea ? BlockAlgorithm::Tdes : BlockAlgorithm::Aes, key.bytes, key.length);
-    const std::uint8_t zero[16] = {};
     std::uint8_t tag[16];
-    cmac(block_key, zero, static_cast<std::size_t>(block_key.block_bytes), tag);
+    cmac_check_value(block_key, tag);
     std::memcpy(out, tag, CHECK_VALUE_BYTES);
     return CHECK_VALUE_BYTES;
 }

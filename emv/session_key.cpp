@@ -3,6 +3,7 @@
 #include <array>
 
 #include "emv/keys.h"
+#include "symmetric/cmac.h"
 #include "symmetric/des.h"
 #include "symmetric/triple_des.h"
 
@@ -46,8 +47,9 @@ void pboc_session_key(Key16 mk, std::span<const std::uint8_t, 2> atc, KeyOut16 s
 
 void key_check_value(Key16 key, std::span<std::uint8_t, 3> kcv)
 {
-    const Block zero{};
-    Block value;
-    tdes2_block(DES_ENCRYPT, zero.data(), key.data(), value.data());
-    std::copy_n(value.begin(), 3, kcv.begin());
+    BlockKey tdes;
+    block_key_set(tdes, BlockAlgorithm::Tdes, key.data(), static_cast<int>(key.size()));
+    std::uint8_t value[16];
+    legacy_check_value(tdes, value);
+    std::copy_n(value, kcv.size(), kcv.begin());
 }

@@ -7,17 +7,16 @@
 std::vector<std::uint8_t> key_check_value(char algorithm, std::span<const std::uint8_t> key)
 {
     const int length = static_cast<int>(key.size());
-    const std::uint8_t zero[16] = {};
     std::uint8_t value[16];
     BlockKey k;
     if (algorithm == 'A') {
         if (!block_key_set(k, BlockAlgorithm::Aes, key.data(), length))
             return {};
-        cmac(k, zero, sizeof zero, value);
+        cmac_check_value(k, value);
     } else if (algorithm == 'T' || algorithm == 'D') {
         if (!block_key_set(k, length == 8 ? BlockAlgorithm::Des : BlockAlgorithm::Tdes, key.data(), length))
             return {};
-        block_encrypt(k, zero, value);
+        legacy_check_value(k, value);
     } else {
         return {};
     }

@@ -7,13 +7,10 @@
 #include "core/field.h"
 #include "core/handlers.h"
 #include "pin/rows.h"
-#include "symmetric/aes.h"
-#include "symmetric/des.h"
-#include "symmetric/triple_des.h"
+#include "symmetric/block_key.h"
+#include "symmetric/cmac.h"
 
 namespace {
-
-constexpr std::uint8_t ZERO_BLOCK[16] = {};
 
 // The key lengths each row's check value admits; any id not listed takes a two-key Triple-DES key.
 // Rows whose field 2 holds an AES key (the AES DUKPT rows' BDK or initial key among them).
@@ -62,17 +59,16 @@ void show_check_value() {
         return;
     }
 
+    // The algorithm by row; key_length_fits has checked the length it takes.
+    BlockAlgorithm algorithm = BlockAlgorithm::Tdes;
+    if (takes_aes_key(id))
+        algorithm = BlockAlgorithm::Aes;
+    else if (id == OP_DES || id == OP_MKWK_DES)
+        algorithm = BlockAlgorithm::Des;
+    BlockKey block_key;
+    block_key_set(block_key, algorithm, key.data, key.length);
     std::uint8_t value[16];
-    if (takes_aes_key(id)) {
-        AesContext context;
-        aes_set_key(context, key.data, key.length * 8);
-        aes_encrypt_block(context, ZERO_BLOCK, value);
-    } else switch (id) {
-    case OP_DES:
-    case OP_MKWK_DES: des_block(DES_ENCRYPT, ZERO_BLOCK, key.data, value); break;
-    case OP_TDES_K24: tdes_block(DES_ENCRYPT, ZERO_BLOCK, key.data, key.data + 8, key.data + 16, value); break;
-    default: tdes2_block(DES_ENCRYPT, ZERO_BLOCK, key.data, value); break;
-    }
+    legacy_check_value(block_key, value);
 
     // The first four bytes, whatever the algorithm.
     static const char digits[] = "0123456789ABCDEF";

@@ -56,3 +56,15 @@ void cmac(const BlockKey& key, const std::uint8_t* message, std::size_t length, 
         chain[i] ^= last[i] ^ subkey[i];
     block_encrypt(key, chain, tag);
 }
+
+void legacy_check_value(const BlockKey& key, std::uint8_t value[16])
+{
+    const std::uint8_t zero[16] = {};
+    block_encrypt(key, zero, value);
+}
+
+void cmac_check_value(const BlockKey& key, std::uint8_t value[16])
+{
+    const std::uint8_t zero[16] = {};
+    cmac(key, zero, static_cast<std::size_t>(key.block_bytes), value);
+}
