@@ -25,14 +25,8 @@ std::vector<std::uint8_t> typed_hex_digits(int index)
     for (char c : g_window->text(field_edit_id[index], FIELD_MAX_TEXT)) {
         if (c == ' ' || c == '\t' || c == '\r' || c == '\n')
             continue;
-        if (c >= '0' && c <= '9')
-            digits.push_back(static_cast<std::uint8_t>(c - '0'));
-        else if (c >= 'A' && c <= 'F')
-            digits.push_back(static_cast<std::uint8_t>(c - 'A' + 10));
-        else if (c >= 'a' && c <= 'f')
-            digits.push_back(static_cast<std::uint8_t>(c - 'a' + 10));
-        else
-            digits.push_back(NOT_A_DIGIT);
+        const int value = hex_value(c);
+        digits.push_back(value < 0 ? NOT_A_DIGIT : static_cast<std::uint8_t>(value));
     }
     return digits;
 }
