@@ -51,6 +51,7 @@ enum : std::uint32_t {
     OPF_REVERSE = 0x0008,
     OPF_CHECK_VALUE = 0x0010,
     OPF_IPEK_OPTION = 0x0020,
+    OPF_AES_IK = 0x0040,      // with OPF_IPEK_OPTION: the box reads "Use IK" and field 2 takes an AES initial key
     OPF_OUTPUT_TAIL = 0xC000, // how many input fields, counted back from field 3, are outputs
     OPF_DIGITS0 = 0x10000,    // field 0 holds decimal digits; OPF_DIGITS0 << i for field i
     OPF_TEXT0 = 0x200000,     // field 0 holds text kept as typed; OPF_TEXT0 << i for field i
@@ -65,11 +66,60 @@ inline constexpr std::uint32_t TAIL_FIELD2 = 0x8000;
 inline constexpr std::uint32_t TAIL_FIELD1 = 0xC000;
 
 using OperationHandler = int (*)();
+using RowFunction = void (*)();
 
-// A field's title (nullptr hides the field) and the picture beside it.
+// What a field holds, as the codec reads it: hexadecimal bytes (or ASCII with its box ticked), decimal
+// digits kept as typed, or text kept as typed. The row's flags say which (OPF_DIGITS, OPF_TEXT).
+enum class FieldKind : std::uint8_t { Hex, Digits, Text };
+
+// The sizes a field accepts, counted in its kind's unit (bytes, digits or characters): one of up to
+// three exact sizes, or a range, optionally in steps; and whether it may be left empty. The row's
+// handler enforces them with its own messages; the console and the tests read them from here.
+struct SizeRule {
+    std::array<std::uint16_t, 3> sizes{}; // exact sizes; the first 0 ends the list
+    std::uint16_t min = 0;
+    std::uint16_t max = 0;      // 0: up to the field's capacity
+    std::uint16_t multiple = 0; // 0: any step
+    bool optional = false;      // empty is accepted
+};
+
+constexpr SizeRule exactly(std::uint16_t n) { return {{n, 0, 0}, n, n, 0, false}; }
+constexpr SizeRule one_of(std::uint16_t a, std::uint16_t b, std::uint16_t c = 0)
+{
+    return {{a, b, c}, a, c ? c : b, 0, false};
+}
+constexpr SizeRule between(std::uint16_t min, std::uint16_t max) { return {{}, min, max, 0, false}; }
+constexpr SizeRule multiple_of(std::uint16_t n) { return {{}, n, 0, n, false}; }
+constexpr SizeRule any_size() { return {}; }
+constexpr SizeRule or_empty(SizeRule rule)
+{
+    rule.optional = true;
+    return rule;
+}
+
+// A named part of a text field that holds several values, separated by the field's separator,
+// as in "4123456789012345/8701/101". Parts left out at the end take their defaults.
+struct FieldPart {
+    const char* role;         // its console option and JSON key
+    const char* title;        // in words, for list
+    FieldKind kind;
+    SizeRule size;
+    const char* message;      // the refusal of a part of the wrong kind or size, e.g. "Invalid PAN length!"
+    const char* default_text; // what a part left out means; nullptr: it is required
+};
+
+// A field of a row: its title (nullptr hides the field) and picture, and what the console and the
+// tests need to know of it. Its kind and whether it is an output are in the row's flags.
 struct FieldLook {
     const char* label;
     std::int32_t icon;
+    const char* role = nullptr;         // its console option and JSON key, unique in the row
+    SizeRule size = {};
+    const char* aliases = nullptr;      // other names accepted, blank-separated
+    const char* default_text = nullptr; // what an empty input means, where it means more than nothing
+    std::uint16_t capacity = 0;         // in its unit; 0: 1024 bytes (4096 typed characters)
+    std::span<const FieldPart> parts = {};
+    char separator = '/';
 };
 
 struct OperationRow {
@@ -79,6 +129,8 @@ struct OperationRow {
     const char* help;
     OperationHandler handler;
     std::uint32_t flags;
+    const void* context = nullptr;    // the row's own record for its handler (its cipher, its cryptogram version)
+    RowFunction check_value = nullptr; // writes the check-value line of rows with OPF_CHECK_VALUE
 };
 
 // A separator: a heading in the drop-list, and a centre picture instead of fields.
@@ -89,13 +141,19 @@ constexpr OperationRow separator(const char* name, std::int32_t centre_picture)
 }
 
 // The drop-list entries in their order, then the end row: the 43 original entries first, then
-// each family's rows under its own separators.
+// each family's rows under its own separators. Joined above core/, in rows/catalogue.cpp.
 extern const std::span<const OperationRow> catalogue;
 extern const int CATALOGUE_ROWS;
 
 inline std::uint32_t row_tail(const OperationRow& row) { return row.flags & OPF_OUTPUT_TAIL; }
 inline bool field_holds_digits(const OperationRow& row, int index) { return (row.flags & OPF_DIGITS(index)) != 0; }
 inline bool field_holds_text(const OperationRow& row, int index) { return (row.flags & OPF_TEXT(index)) != 0; }
+inline FieldKind field_kind(const OperationRow& row, int index)
+{
+    return field_holds_digits(row, index) ? FieldKind::Digits
+           : field_holds_text(row, index) ? FieldKind::Text
+                                          : FieldKind::Hex;
+}
 
 // Field i (1 to 3) is an output of the row; field 4 always is.
 bool field_is_output(const OperationRow& row, int index);

@@ -45,8 +45,8 @@ void field_changed(int i)
         recount_field(i);
     if (i == 0)
         enable_go_from_field0();
-    if (i == 2 && (row.flags & OPF_CHECK_VALUE))
-        show_check_value();
+    if (i == 2 && (row.flags & OPF_CHECK_VALUE) && row.check_value)
+        row.check_value();
 }
 
 void copy_to_input()
@@ -67,6 +67,7 @@ void clear_all()
 
 void start_run()
 {
+    g_verdict = Verdict::None;
     g_window->enable(IDC_GO, false);
     std::memset(g_field, 0, sizeof g_field);
     clear_outputs();

@@ -16,5 +16,10 @@ int xor_handler(); // digest/: exclusive OR of up to four values
 
 int parity_adjust_handler(); // digest/: the four parity adjustments
 
-// symmetric/: writes the key check value line (control 1052) for the key in field 2.
-void show_check_value();
+// symmetric/: the key check value line (control 1052) for the key in field 2, as DES (8 bytes), two-key
+// Triple-DES (16), three-key Triple-DES (24) or AES (16, 24 or 32) takes it; "???" for any other length.
+// A row with OPF_CHECK_VALUE names one of them.
+void check_value_des();
+void check_value_tdes();
+void check_value_tdes24();
+void check_value_aes();

@@ -2,9 +2,8 @@
 // block-mode controls, Padding and "Use IPEK".
 #include "core/layout.h"
 
-#include "aes_dukpt/rows.h"
 #include "core/controller.h"
-#include "core/handlers.h"
+#include "core/field.h"
 
 namespace {
 
@@ -20,7 +19,7 @@ constexpr InitialKeyOption IK_OPTION = {"Use IK", "AES DUKPT IK - Initial Key (1
 
 const InitialKeyOption& initial_key_option(const OperationRow& row)
 {
-    return is_aes_dukpt_row(row.id) ? IK_OPTION : IPEK_OPTION;
+    return (row.flags & OPF_AES_IK) ? IK_OPTION : IPEK_OPTION;
 }
 
 void show_picture(int control_id, std::int32_t icon)
@@ -41,8 +40,10 @@ void lay_out_field(const OperationRow& row, int i)
     g_window->show(field_ascii_id[i], shown && !field_holds_digits(row, i) && !field_holds_text(row, i));
     if (i == 0)
         g_window->show(IDC_PADDING, shown);
-    if (i < 4)
+    if (i < 4) {
         g_window->show(field_adjust_id[i], shown);
+        g_window->limit_text(field_edit_id[i], field_text_limit(i));
+    }
     else
         g_window->show(IDC_COPY_TO_INPUT, shown);
 
@@ -126,7 +127,8 @@ void layout_for_row()
 
     if (row.flags & OPF_CHECK_VALUE) {
         g_window->show(IDC_CHECK_VALUE, true);
-        show_check_value();
+        if (row.check_value)
+            row.check_value();
     } else {
         g_window->show(IDC_CHECK_VALUE, false);
     }

@@ -19,14 +19,8 @@ namespace {
 
 using Key = std::array<std::uint8_t, 16>;
 
-const CryptogramVersion* selected_version()
-{
-    const std::string_view name = selected_row().name;
-    for (const CryptogramVersion& version : CRYPTOGRAM_VERSIONS)
-        if (name == version.row)
-            return &version;
-    return nullptr;
-}
+// The version a preset row names as its context; none for the custom row.
+const CryptogramVersion* selected_version() { return static_cast<const CryptogramVersion*>(selected_row().context); }
 
 Key version_key(SessionKeyMethod method, const std::uint8_t* mk_bytes, std::span<const std::uint8_t> data)
 {

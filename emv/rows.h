@@ -6,6 +6,7 @@
 #include <array>
 
 #include "core/catalogue.h"
+#include "core/handlers.h"
 #include "emv/cryptogram.h"
 #include "emv/handlers.h"
 
@@ -23,19 +24,20 @@ enum : std::int32_t {
 
 namespace emv_rows {
 
-constexpr FieldLook IMK = {"Issuer Master Key - IMK (Triple-DES, 16 bytes):", 130};
-constexpr FieldLook PAN = {"PAN - Primary Account Number (8 to 19 digits):", 117};
-constexpr FieldLook PSN = {"PAN Sequence Number (2 digits - '00' if empty):", 117};
-constexpr FieldLook ICC_MK = {"ICC Master Key (16 bytes):", 130};
-constexpr FieldLook ATC = {"ATC - Application Transaction Counter (2 bytes):", 128};
-constexpr FieldLook OUT_KCV = {"Check value:", 121};
-constexpr FieldLook OUT_ICC_MK = {"ICC Master Key (odd parity):", 115};
-constexpr FieldLook OUT_SESSION_KEY = {"Session Key:", 131};
-constexpr FieldLook OUT_DATA_MACED = {"Data MACed (after padding):", 123};
-constexpr FieldLook OUT_CRYPTOGRAM = {"Application Cryptogram (ARQC, TC or AAC):", 139};
-constexpr FieldLook ARQC = {"ARQC (8 bytes):", 139};
-constexpr FieldLook ARPC_KEY = {"Key: ICC Master Key or Session Key (16 bytes):", 115};
-constexpr FieldLook OUT_ARPC = {"ARPC - Authorisation Response Cryptogram:", 118};
+constexpr FieldLook IMK = {"Issuer Master Key - IMK (Triple-DES, 16 bytes):", 130, "imk", exactly(16), "master-key"};
+constexpr FieldLook PAN = {"PAN - Primary Account Number (8 to 19 digits):", 117, "pan", between(8, 19)};
+constexpr FieldLook PSN = {"PAN Sequence Number (2 digits - '00' if empty):", 117, "psn", or_empty(exactly(2)),
+                             "pan-sequence-number", "00"};
+constexpr FieldLook ICC_MK = {"ICC Master Key (16 bytes):", 130, "icc-mk", exactly(16), "master-key udk mk"};
+constexpr FieldLook ATC = {"ATC - Application Transaction Counter (2 bytes):", 128, "atc", exactly(2)};
+constexpr FieldLook OUT_KCV = {"Check value:", 121, "kcv"};
+constexpr FieldLook OUT_ICC_MK = {"ICC Master Key (odd parity):", 115, "icc-mk"};
+constexpr FieldLook OUT_SESSION_KEY = {"Session Key:", 131, "session-key"};
+constexpr FieldLook OUT_DATA_MACED = {"Data MACed (after padding):", 123, "data-maced"};
+constexpr FieldLook OUT_CRYPTOGRAM = {"Application Cryptogram (ARQC, TC or AAC):", 139, "ac"};
+constexpr FieldLook ARQC = {"ARQC (8 bytes):", 139, "arqc", exactly(8)};
+constexpr FieldLook ARPC_KEY = {"Key: ICC Master Key or Session Key (16 bytes):", 115, "key", exactly(16), "icc-mk session-key"};
+constexpr FieldLook OUT_ARPC = {"ARPC - Authorisation Response Cryptogram:", 118, "arpc"};
 constexpr FieldLook HIDDEN_DASHES = {nullptr, 126};
 constexpr FieldLook HIDDEN_ARROW = {nullptr, 124};
 
@@ -54,34 +56,48 @@ constexpr std::array<OperationRow, 8> KEY_AND_ARPC_ROWS = {{
      ICC_MK_HELP "Option B: SHA-1 of PAN and PSN for PANs over 16 digits", emv_icc_master_key_handler,
      TAIL_FIELD3 | PAN_DIGITS},
     {OP_EMV_SESSION_COMMON, "EMV Session Key (EMV common)",
-     {ICC_MK, {"ATC (2 bytes), or the diversification value R (8 bytes):", 128}, HIDDEN_DASHES, OUT_KCV,
+     {ICC_MK, {"ATC (2 bytes), or the diversification value R (8 bytes):", 128, "atc", one_of(2, 8), "r"}, HIDDEN_DASHES, OUT_KCV,
       OUT_SESSION_KEY},
      SESSION_HELP "EMV common session key: R = ATC || 000000000000", emv_session_key_handler, TAIL_FIELD3},
     {OP_EMV_SESSION_MASTERCARD, "EMV Session Key (Mastercard)",
-     {ICC_MK, ATC, {"UN - Unpredictable Number (4 bytes):", 117}, OUT_KCV, OUT_SESSION_KEY},
+     {ICC_MK, ATC, {"UN - Unpredictable Number (4 bytes):", 117, "un", exactly(4)}, OUT_KCV, OUT_SESSION_KEY},
      SESSION_HELP "Mastercard: ATC || F0 00 || UN and ATC || 0F 00 || UN", emv_session_key_handler,
      TAIL_FIELD3},
     {OP_EMV_SESSION_PBOC, "EMV Session Key (PBOC)", {ICC_MK, ATC, HIDDEN_DASHES, OUT_KCV, OUT_SESSION_KEY},
      SESSION_HELP "PBOC: 000000000000 || ATC and 000000000000 || NOT ATC", emv_session_key_handler,
      TAIL_FIELD3},
     {OP_EMV_ARPC1, "EMV ARPC Method 1",
-     {ARQC, {"ARC - Authorisation Response Code (2 bytes):", 117}, ARPC_KEY, HIDDEN_ARROW, OUT_ARPC},
-     ARPC_HELP "Method 1: ARQC XOR ARC padded with zeros, enciphered", emv_arpc_handler, OPF_CHECK_VALUE},
+     {ARQC, {"ARC - Authorisation Response Code (2 bytes):", 117, "arc", exactly(2)}, ARPC_KEY, HIDDEN_ARROW, OUT_ARPC},
+     ARPC_HELP "Method 1: ARQC XOR ARC padded with zeros, enciphered", emv_arpc_handler, OPF_CHECK_VALUE, nullptr, check_value_tdes},
     {OP_EMV_ARPC2, "EMV ARPC Method 2",
-     {ARQC, {"CSU - Card Status Update (4 bytes):", 117}, ARPC_KEY,
-      {"Proprietary data (0 to 8 bytes):", 117}, OUT_ARPC},
-     ARPC_HELP "Method 2: MAC over ARQC, CSU and proprietary data (4 bytes)", emv_arpc_handler, OPF_CHECK_VALUE},
+     {ARQC, {"CSU - Card Status Update (4 bytes):", 117, "csu", exactly(4)}, ARPC_KEY,
+      {"Proprietary data (0 to 8 bytes):", 117, "proprietary-data", or_empty(between(1, 8)), "data"}, OUT_ARPC},
+     ARPC_HELP "Method 2: MAC over ARQC, CSU and proprietary data (4 bytes)", emv_arpc_handler, OPF_CHECK_VALUE, nullptr, check_value_tdes},
 }};
 
 #undef ICC_MK_HELP
 #undef SESSION_HELP
 #undef ARPC_HELP
 
+// The data a version takes: the common elements, then the IAD (at most 32 bytes) or its parts alone.
+constexpr SizeRule data_size(const CryptogramVersion& version)
+{
+    std::uint16_t parts = 0;
+    for (int i = 0; i < version.part_count; ++i)
+        parts += version.parts[static_cast<std::size_t>(i)].length;
+    return between(static_cast<std::uint16_t>(COMMON_ELEMENTS_BYTES + (parts ? parts : 1)),
+                   static_cast<std::uint16_t>(COMMON_ELEMENTS_BYTES + IAD_MAX_BYTES));
+}
+
+// The names the data field had before it had one.
+#define DATA_ALIASES "9f02-9f03-9f1a-95-5f2a-9a-9c-9f37-82-9f36-iad 9f02-9f03-9f1a-95-5f2a-9a-9c-9f37-82-9f36-iad-or-cvr"
+
 constexpr OperationRow cryptogram_row(const CryptogramVersion& version)
 {
     return {OP_EMV_CRYPTOGRAM, version.row,
-            {ICC_MK, {version.data_title, 123}, OUT_DATA_MACED, {"Session Key used:", 131}, OUT_CRYPTOGRAM},
-            version.help, emv_cryptogram_handler, TAIL_FIELD2};
+            {ICC_MK, {version.data_title, 123, "data", data_size(version), DATA_ALIASES}, OUT_DATA_MACED,
+             {"Session Key used:", 131, "session-key"}, OUT_CRYPTOGRAM},
+            version.help, emv_cryptogram_handler, TAIL_FIELD2, &version};
 }
 
 constexpr auto rows()
@@ -93,9 +109,10 @@ constexpr auto rows()
     for (const CryptogramVersion& version : CRYPTOGRAM_VERSIONS)
         all[at++] = cryptogram_row(version);
     all[at++] = {OP_EMV_CRYPTOGRAM_CUSTOM, "EMV Cryptogram (custom)",
-                 {{"Key: Session Key, or ICC Master Key for versions without one (16 bytes):", 131},
-                  {"Transaction data, whole (tick Padding for method 2):", 123}, OUT_DATA_MACED,
-                  {"Check value of the key:", 121}, OUT_CRYPTOGRAM},
+                 {{"Key: Session Key, or ICC Master Key for versions without one (16 bytes):", 131, "key", exactly(16),
+                   "session-key icc-mk"},
+                  {"Transaction data, whole (tick Padding for method 2):", 123, "data", any_size()}, OUT_DATA_MACED,
+                  {"Check value of the key:", 121, "kcv"}, OUT_CRYPTOGRAM},
                  "EMV 4.3 Book 2 A1.2 - Application Cryptogram (ARQC, TC, AAC)\rMAC algorithm 3, padding method 1 or 2",
                  emv_cryptogram_handler, TAIL_FIELD2 | OPF_MAC};
     for (std::size_t i = 6; i < KEY_AND_ARPC_ROWS.size(); ++i)
@@ -106,3 +123,4 @@ constexpr auto rows()
 } // namespace emv_rows
 
 inline constexpr auto EMV_ROWS = emv_rows::rows();
+#undef DATA_ALIASES

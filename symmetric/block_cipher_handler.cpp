@@ -9,6 +9,7 @@
 #include "core/handlers.h"
 #include "core/messages.h"
 #include "symmetric/aes.h"
+#include "symmetric/cipher_row.h"
 #include "symmetric/des.h"
 #include "symmetric/dukpt.h"
 #include "symmetric/mac_algorithm3.h"
@@ -16,50 +17,6 @@
 
 namespace {
 
-
-enum class Transform {
-    Aes,
-    Des,
-    TripleDes2,    // E(K1) D(K2) E(K1)
-    TripleDes3,    // E(K1) D(K2) E(K3)
-    MacAlgorithm3, // ISO/IEC 9797-1 MAC algorithm 3: E(K1), the last block also D(K2) E(K1)
-    Whitened,      // DES under K of (x ^ K), then ^ K
-};
-
-enum class KeySource { Field, MasterKeyWorkingKey, Dukpt };
-
-struct CipherRow {
-    std::int32_t id;
-    int block;
-    int key_rule; // size rule of the key field, and of the working key for MK/WK
-    KeySource source;
-    Transform transform;
-    int dukpt_variant;
-};
-
-constexpr CipherRow CIPHER_ROWS[] = {
-    {OP_AES, 16, 8, KeySource::Field, Transform::Aes, 0},
-    {OP_DES, 8, -8, KeySource::Field, Transform::Des, 0},
-    {OP_MKWK_DES, 8, -8, KeySource::MasterKeyWorkingKey, Transform::Des, 0},
-    {OP_TDES, 8, -16, KeySource::Field, Transform::TripleDes2, 0},
-    {OP_TDES_K24, 8, -24, KeySource::Field, Transform::TripleDes3, 0},
-    {OP_TDES_MAC, 8, -16, KeySource::Field, Transform::MacAlgorithm3, 0},
-    {OP_MKWK_TDES, 8, -16, KeySource::MasterKeyWorkingKey, Transform::TripleDes2, 0},
-    {OP_DUKPT_DES_PIN, 8, -16, KeySource::Dukpt, Transform::Whitened, DUKPT_DES_PIN},
-    {OP_DUKPT_DES_MAC, 8, -16, KeySource::Dukpt, Transform::Whitened, DUKPT_DES_MAC},
-    {OP_DUKPT_TDES_PIN, 8, -16, KeySource::Dukpt, Transform::TripleDes2, DUKPT_TDES_PIN},
-    {OP_DUKPT_TDES_DATA_REQ, 8, -16, KeySource::Dukpt, Transform::TripleDes2, DUKPT_TDES_DATA_REQUEST},
-    {OP_DUKPT_TDES_DATA_RESP, 8, -16, KeySource::Dukpt, Transform::TripleDes2, DUKPT_TDES_DATA_RESPONSE},
-    {OP_DUKPT_TDES_MAC_REQ, 8, -16, KeySource::Dukpt, Transform::MacAlgorithm3, DUKPT_TDES_MAC_REQUEST},
-    {OP_DUKPT_TDES_MAC_RESP, 8, -16, KeySource::Dukpt, Transform::MacAlgorithm3, DUKPT_TDES_MAC_RESPONSE},
-};
-
-const CipherRow* find_cipher_row(std::int32_t id) {
-    for (const CipherRow& row : CIPHER_ROWS)
-        if (row.id == id)
-            return &row;
-    return nullptr;
-}
 
 // The key the block loop runs with: K1, K2, K3 for DES and Triple-DES, or the AES schedule.
 struct PreparedKey {
@@ -118,7 +75,7 @@ int block_cipher_handler() {
     const bool reverse = (selected.flags & OPF_REVERSE) != 0;
     const bool pad = mac && g_window->checked(IDC_PADDING);
 
-    const CipherRow* row = find_cipher_row(selected.id);
+    const auto* row = static_cast<const CipherRow*>(selected.context);
     if (!row) {
         show_error(MSG_INTERNAL_ERROR);
         return 0;
