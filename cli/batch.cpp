@@ -2,6 +2,7 @@
 #include "cli/batch.h"
 
 #include <istream>
+#include <map>
 #include <ostream>
 
 #include "core/headless_window.h"
@@ -59,8 +60,16 @@ std::string read_form(const json& j, CaseRequest& c)
     if (j.contains("inputs")) {
         if (!j["inputs"].is_object())
             return "\"inputs\" is not an object";
+        std::map<int, std::vector<std::string>> parts;
         for (const auto& [key, value] : j["inputs"].items()) {
             const int i = field_by_key(*c.row, key);
+            const PartKey part = i < 0 ? part_by_key(*c.row, key) : PartKey{};
+            if (part.field >= 0 && !field_info(*c.row, part.field)->output && value.is_string()) {
+                auto& given = parts[part.field];
+                given.resize(field_info(*c.row, part.field)->parts.size());
+                given[static_cast<std::size_t>(part.part)] = value.get<std::string>();
+                continue;
+            }
             if (i < 0 || i > 3 || field_info(*c.row, i)->output)
                 return "the row has no input \"" + key + "\"";
             if (!value.is_string())
@@ -68,6 +77,11 @@ std::string read_form(const json& j, CaseRequest& c)
             if (c.form.fields[i])
                 return "field " + std::to_string(i) + " given twice";
             c.form.fields[i] = value.get<std::string>();
+        }
+        for (const auto& [i, given] : parts) {
+            if (c.form.fields[i])
+                return "field " + std::to_string(i) + " given twice";
+            c.form.fields[i] = join_parts(*field_info(*c.row, i), given);
         }
     }
     if (j.contains("ascii")) {
@@ -109,6 +123,8 @@ json result_json(const RowInfo& row, const FormResult& r)
         j["outputs"][std::to_string(f.index)] = {{"title", f.title}, {"text", f.text}, {"counter", f.counter}};
     if (!r.check_value.empty())
         j["check_value"] = r.check_value;
+    if (!r.verdict.empty())
+        j["verdict"] = r.verdict;
     if (!r.error.empty()) {
         j["error"] = r.error;
         if (r.error_field >= 0)
@@ -117,7 +133,8 @@ json result_json(const RowInfo& row, const FormResult& r)
     return j;
 }
 
-std::vector<std::string> mismatches(const json& expect, const FormRequest& request, const FormResult& r)
+std::vector<std::string> mismatches(const json& expect, const RowInfo& row, const FormRequest& request,
+                                    const FormResult& r)
 {
     std::vector<std::string> out;
     auto compare = [&](const std::string& what, const std::string& expected, const std::string& got) {
@@ -140,9 +157,13 @@ std::vector<std::string> mismatches(const json& expect, const FormRequest& reque
             compare(key, expected, key == "error" ? r.error : r.check_value);
             continue;
         }
+        if (key == "verdict") {
+            compare(key, expected, r.verdict);
+            continue;
+        }
         const FormField* field = nullptr;
         for (const FormField& f : r.outputs)
-            if (std::to_string(f.index) == key)
+            if (std::to_string(f.index) == key || std::to_string(f.index) == std::to_string(field_by_key(row, key)))
                 field = &f;
         if (!field)
             out.push_back("the row has no output field \"" + key + "\"");
@@ -199,7 +220,7 @@ BatchTotals run_batch(std::istream& in, std::ostream& out, std::ostream& err, bo
             continue;
         }
         ++totals.checked;
-        const auto wrong = mismatches(line["expect"], c.form, r);
+        const auto wrong = mismatches(line["expect"], *c.row, c.form, r);
         if (name_standards)
             out << (wrong.empty() ? "ok    " : "FAIL  ") << line.value("standard", "?") << ": " << c.row->name << "\n";
         for (const std::string& m : wrong)

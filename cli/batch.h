@@ -23,9 +23,10 @@ CaseRequest read_case(const nlohmann::json& line);
 // {"row", "outputs": {index: {"title", "text", "counter"}}, "check_value", "error", "error_field"}
 nlohmann::json result_json(const RowInfo& row, const FormResult& result);
 
-// One line per expectation that the result does not meet: "field 4: expected X, got Y". An expected
-// hexadecimal output may be written with spaces and in lower case.
-std::vector<std::string> mismatches(const nlohmann::json& expect, const FormRequest& request,
+// One line per expectation that the result does not meet: "field 4: expected X, got Y". An output is
+// named by index or role; "verdict" expects "verified" or "mismatch". An expected hexadecimal output may
+// be written with spaces and in lower case.
+std::vector<std::string> mismatches(const nlohmann::json& expect, const RowInfo& row, const FormRequest& request,
                                     const FormResult& result);
 
 // The message of a refused input, naming its field: "Invalid field size! (field 2 --key: DES Key (8 bytes))".

@@ -97,5 +97,7 @@ FormResult run_form(HeadlessWindow& w, const FormRequest& r)
                 {i, w[field_label_id[i]].text, w[field_edit_id[i]].text, w[field_counter_id[i]].text});
     if (w[IDC_CHECK_VALUE].visible)
         result.check_value = w[IDC_CHECK_VALUE].text;
+    if (g_verdict != Verdict::None)
+        result.verdict = g_verdict == Verdict::Verified ? "verified" : "mismatch";
     return result;
 }

@@ -30,6 +30,7 @@ struct FormResult {
     std::string check_value;        // the check-value line, "" where the row shows none
     std::string error;              // the text of the first message box, "" when none
     int error_field = -1;           // the field the message selected, -1 for none
+    std::string verdict;            // "verified" or "mismatch" from a verify row, "" from any other
 };
 
 FormResult run_form(HeadlessWindow& window, const FormRequest& request);

@@ -70,6 +70,17 @@ int list_rows(bool as_json)
                               {"kind", f.output ? "output" : "input"}};
                 if (!f.output)
                     field["size"] = f.size;
+                field["content"] = f.kind;
+                if (!f.aliases.empty())
+                    field["aliases"] = f.aliases;
+                if (!f.default_text.empty())
+                    field["default"] = f.default_text;
+                for (const PartInfo& p : f.parts) {
+                    json part = {{"role", p.role}, {"title", p.title}, {"size", p.size}};
+                    if (!p.default_text.empty())
+                        part["default"] = p.default_text;
+                    field["parts"].push_back(part);
+                }
                 fields.push_back(field);
             }
             rows.push_back({{"name", row.name}, {"group", row.group}, {"index", row.index}, {"fields", fields},
@@ -145,17 +156,35 @@ int run_row(CLI::App& run, const RunOptions& o)
         if (run.count("-" + std::to_string(i)))
             given.emplace_back(i, o.by_index[i]);
     std::string inputs;
-    for (const FieldInfo& f : row.fields)
-        if (!f.output)
-            inputs += " --" + f.role;
+    for (const FieldInfo& f : row.fields) {
+        if (f.output)
+            continue;
+        inputs += " --" + f.role;
+        for (const PartInfo& p : f.parts)
+            inputs += " --" + p.role;
+    }
+    std::map<int, std::vector<std::string>> parts;
     for (const auto& [role, value] : o.by_role) {
         if (!run.count("--" + role))
             continue;
         const int i = field_by_key(row, role);
+        const PartKey part = i < 0 ? part_by_key(row, role) : PartKey{};
+        if (part.field >= 0 && !field_is_output(catalogue[match.index], part.field)) {
+            auto& these = parts[part.field];
+            these.resize(row.fields.size() > 0 ? 8 : 0);
+            these[static_cast<std::size_t>(part.part)] = value;
+            continue;
+        }
         if (i < 0 || i > 3 || field_is_output(catalogue[match.index], i))
             return usage(row.name + " has no input --" + role + "; its inputs:" + inputs);
         given.emplace_back(i, value);
     }
+    for (auto& [i, these] : parts)
+        for (const FieldInfo& f : row.fields)
+            if (f.index == i) {
+                these.resize(f.parts.size());
+                given.emplace_back(i, join_parts(f, these));
+            }
     bool stdin_read = false;
     for (auto& [i, value] : given) {
         if (request.fields[i])
@@ -204,7 +233,7 @@ int run_row(CLI::App& run, const RunOptions& o)
         std::cerr << error_text(row, result) << "\n";
         return EXIT_REFUSED;
     }
-    return 0;
+    return result.verdict == "mismatch" ? 1 : 0;
 }
 
 // batch and selftest
@@ -237,9 +266,15 @@ std::map<std::string, std::string> input_roles()
 {
     std::map<std::string, std::string> roles;
     for (int index : operation_rows())
-        for (const FieldInfo& f : describe_row(index).fields)
-            if (!f.output)
-                roles.emplace(f.role, f.title);
+        for (const FieldInfo& f : describe_row(index).fields) {
+            if (f.output)
+                continue;
+            roles.emplace(f.role, f.title);
+            for (const std::string& alias : f.aliases)
+                roles.emplace(alias, f.title);
+            for (const PartInfo& p : f.parts)
+                roles.emplace(p.role, p.title);
+        }
     return roles;
 }
 

@@ -6,9 +6,9 @@
 #include <cctype>
 #include <optional>
 #include <vector>
-#include <regex>
 
 #include "core/catalogue.h"
+#include "core/field.h"
 
 namespace {
 
@@ -47,18 +47,6 @@ std::string heading(const char* name)
     return first == std::string_view::npos ? "" : std::string(s.substr(first, last - first + 1));
 }
 
-// Words in a title that name a field's role, first hit wins: the more particular names come first.
-struct RoleWord {
-    const char* word;
-    const char* role;
-};
-constexpr RoleWord ROLE_WORDS[] = {
-    {"ksn", "ksn"},          {"bdk", "bdk"},         {"ipek", "ipek"},       {"initial value", "iv"},
-    {"modulus", "modulus"},  {"exponent", "exponent"}, {"working key", "working-key"},
-    {"master key", "master-key"}, {"key size", "key-size"}, {"key", "key"}, {"mac", "mac"},
-    {"hash", "hash"},        {"data", "data"},
-};
-
 bool abbreviates(const std::string& query, std::string_view name)
 {
     const std::string n = lower(name);
@@ -84,44 +72,41 @@ std::vector<int> operation_rows()
     return rows;
 }
 
-std::string role_of(std::string_view title)
+namespace {
+
+const char* unit(FieldKind kind) { return kind == FieldKind::Digits ? "digits" : kind == FieldKind::Text ? "characters" : "bytes"; }
+
+std::vector<std::string> alias_list(const char* aliases)
 {
-    // The head of the title: before its parenthesis, colon, " - " explanation or comma.
-    std::string head(title.substr(0, title.find_first_of("(:,")));
-    if (auto dash = head.find(" - "); dash != std::string::npos)
-        head.resize(dash);
-    const std::string h = lower(head);
-    for (const RoleWord& r : ROLE_WORDS)
-        if (h.find(r.word) != std::string::npos)
-            return r.role;
-    std::string slug;
-    for (char c : h) {
-        if (std::isalnum(static_cast<unsigned char>(c)))
-            slug.push_back(c);
-        else if (!slug.empty() && slug.back() != '-')
-            slug.push_back('-');
-    }
-    while (!slug.empty() && slug.back() == '-')
-        slug.pop_back();
-    return slug.empty() ? "field" : slug;
+    std::vector<std::string> out;
+    if (aliases)
+        out = words(aliases);
+    return out;
 }
 
-std::string size_words(std::string_view title)
+} // namespace
+
+std::string size_words(const SizeRule& rule, FieldKind kind, int capacity)
 {
-    static const std::regex blocks(R"((\d+)-byte (?:[a-z ]*)blocks)");
-    static const std::regex exact(R"(\((?:[^()]* - )?(\d+) bytes( - optional)?\))");
-    static const std::regex parenthesis(R"(\(([^()]*)\))");
-    const std::string t(title);
-    std::smatch m;
-    if (std::regex_search(t, m, blocks))
-        return "a multiple of " + m[1].str() + " bytes";
-    if (std::regex_search(t, m, exact))
-        return "exactly " + m[1].str() + " bytes" + (m[2].matched ? ", or empty" : "");
-    if (std::regex_search(t, m, parenthesis) &&
-        (m[1].str().find("byte") != std::string::npos || m[1].str().find("digit") != std::string::npos))
-        return m[1].str();
-    return t.find("optional") != std::string::npos ? "any length up to 1024 bytes, or empty"
-                                                   : "any length up to 1024 bytes";
+    const std::string u = unit(kind);
+    std::string words;
+    if (rule.sizes[0] != 0) {
+        int n = 0;
+        while (n < 3 && rule.sizes[static_cast<std::size_t>(n)] != 0)
+            ++n;
+        if (n == 1)
+            words = "exactly " + std::to_string(rule.sizes[0]);
+        for (int i = 0; n > 1 && i < n; ++i)
+            words += (i == 0 ? "" : i + 1 == n ? " or " : ", ") + std::to_string(rule.sizes[static_cast<std::size_t>(i)]);
+        words += " " + u;
+    } else if (rule.multiple > 0) {
+        words = "a multiple of " + std::to_string(rule.multiple) + " " + u;
+    } else if (rule.min > 0 || rule.max > 0) {
+        words = std::to_string(std::max<int>(rule.min, 1)) + " to " + std::to_string(rule.max ? rule.max : capacity) + " " + u;
+    } else {
+        words = "any length up to " + std::to_string(capacity) + " " + u;
+    }
+    return rule.optional ? words + ", or empty" : words;
 }
 
 namespace {
@@ -137,18 +122,22 @@ RowInfo describe(int index)
             break;
         }
     for (int i = 0; i < 5; ++i) {
-        const char* label = row.field[i].label;
-        if (!label)
+        const FieldLook& look = row.field[i];
+        if (!look.label)
             continue;
         const bool output = field_is_output(row, i);
-        std::string role = role_of(label);
-        for (const FieldInfo& f : info.fields)
-            if (f.role == role)
-                role += std::to_string(i); // two fields of one row never share a name
-        std::string size = output ? "" : size_words(label);
+        const FieldKind kind = field_kind(row, i);
+        const int capacity = look.capacity ? look.capacity : FIELD_MAX_BYTES;
+        FieldInfo f{i, look.label, look.role ? look.role : "field" + std::to_string(i), alias_list(look.aliases), output,
+                    kind == FieldKind::Digits ? "digits" : kind == FieldKind::Text ? "text" : "hex",
+                    output ? "" : size_words(look.size, kind, capacity), look.default_text ? look.default_text : "", {},
+                    look.separator};
         if (i == 0 && info.padding)
-            size += "; any length with Padding";
-        info.fields.push_back({i, label, role, output, size});
+            f.size += "; any length with Padding";
+        for (const FieldPart& part : look.parts)
+            f.parts.push_back({part.role, part.title, size_words(part.size, part.kind, capacity),
+                               part.default_text ? part.default_text : ""});
+        info.fields.push_back(f);
     }
     if (row.flags & OPF_ECB)
         info.modes.push_back("ecb");
@@ -206,7 +195,30 @@ int field_by_key(const RowInfo& row, std::string_view key)
     for (const FieldInfo& f : row.fields)
         if (f.role == key || (key.size() == 1 && key[0] == '0' + f.index))
             return f.index;
+    for (const FieldInfo& f : row.fields)
+        if (std::find(f.aliases.begin(), f.aliases.end(), key) != f.aliases.end())
+            return f.index;
     return -1;
+}
+
+PartKey part_by_key(const RowInfo& row, std::string_view key)
+{
+    for (const FieldInfo& f : row.fields)
+        for (std::size_t p = 0; p < f.parts.size(); ++p)
+            if (f.parts[p].role == key)
+                return {f.index, static_cast<int>(p)};
+    return {};
+}
+
+std::string join_parts(const FieldInfo& field, const std::vector<std::string>& parts)
+{
+    std::size_t given = parts.size();
+    while (given > 0 && parts[given - 1].empty())
+        --given;
+    std::string text;
+    for (std::size_t p = 0; p < given; ++p)
+        text += (p ? std::string(1, field.separator) : "") + parts[p];
+    return text;
 }
 
 int mode_radio(std::string_view mode)

@@ -95,8 +95,11 @@ std::map<std::string, json> roles_by_row()
 {
     std::map<std::string, json> rows;
     for (const json& row : json::parse(cli("list --json").out))
-        for (const json& f : row["fields"])
+        for (const json& f : row["fields"]) {
             rows[row["name"]][f["role"].get<std::string>()] = f["index"];
+            for (const json& alias : f.value("aliases", json::array()))
+                rows[row["name"]][alias.get<std::string>()] = f["index"];
+        }
     return rows;
 }
 
