@@ -205,6 +205,8 @@ BatchTotals run_batch(std::istream& in, std::ostream& out, std::ostream& err, bo
             ++totals.failed;
             continue;
         }
+        if (line.is_object() && line.size() == 1 && line.contains("source"))
+            continue; // names where the cases after it come from
         CaseRequest c = read_case(line);
         const FormResult r = c.problem.empty() ? run_form(window, c.form) : FormResult{};
         const std::string problem = c.problem.empty() ? r.usage : c.problem;

@@ -42,7 +42,7 @@ struct BatchTotals {
     int checked = 0; // cases that had expectations
 };
 
-// Runs every case of the input. With expectations a case prints a line per mismatch ("line N: ROW: ...");
+// Runs every case of the input; a line holding only {"source": ...} names where the cases after it come from. With expectations a case prints a line per mismatch ("line N: ROW: ...");
 // without, its result as one JSON line. Bad JSON, an unknown row and other unusable lines are reported
 // on err with their line number. With name_standards (the self-test) each case also prints its
 // "standard" and whether it passed.
