@@ -30,7 +30,8 @@ enum class KeyBlockError {
     KeyLength,       // the key length field does not fit the payload, or no key to build with
     MacMismatch,
     PaddingLength,   // a given padding that leaves the payload out of whole blocks
-    TooLong,         // a built block over the length field's 9999 characters or the field's capacity
+    TooLong,         // a built block over the length field's 9999 characters or its field's capacity, or a
+                     // header whose words pass the header field's
 };
 
 std::string_view key_block_message(KeyBlockError error);
