@@ -60,7 +60,7 @@ inline constexpr FieldPart OFFSET_PARTS[] = {
     {"check-length", "check length (offset digits kept)", FieldKind::Digits, or_empty(between(1, 2)),
      "Invalid check length!", ""}};
 inline constexpr FieldPart PIN_FROM_OFFSET_PARTS[] = {
-    {"offset", "offset (4 to 12 digits)", FieldKind::Digits, between(4, 12), "Invalid offset length!", nullptr},
+    {"offset", "offset (1 to 12 digits)", FieldKind::Digits, between(1, 12), "Invalid offset length!", nullptr},
     {"pin-length", "PIN length (the offset's unless given)", FieldKind::Digits, or_empty(between(1, 2)),
      "Invalid PIN length!", ""}};
 inline constexpr FieldPart PIN_AND_OFFSET_PARTS[] = {
@@ -116,7 +116,7 @@ constexpr FieldLook DCVV_KEY = {"IMK / PSN, or the ICC master key alone (16 byte
 constexpr FieldLook OUT_ICC_KEY = {"ICC master key used / check value:", 131, "icc-mk"};
 constexpr FieldLook OUT_ENCIPHERED = {"Block enciphered:", 118, "enciphered"};
 constexpr FieldLook OUT_NATURAL_PIN = {"Natural PIN:", 137, "natural-pin"};
-constexpr FieldLook OUT_VERDICT = {"Verdict:", 121, "verdict"};
+constexpr FieldLook OUT_VERDICT = {"Verdict:", 121, "result"};
 constexpr FieldLook HIDDEN_ARROW = {nullptr, 124};
 constexpr FieldLook HIDDEN_DASHES = {nullptr, 126};
 
