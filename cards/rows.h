@@ -103,7 +103,7 @@ constexpr FieldLook CARD_DATA = {"PAN / expiry / service code (CVV2: 000, iCVV: 
 constexpr FieldLook CARD_DATA_CHECK = {"PAN / expiry / service code (CVV2: 000, iCVV: 999):", 117,
                                        "card-data", {}, nullptr, nullptr, 0, CVV_CHECK_PARTS};
 constexpr FieldLook PVV_DATA = {"PAN / PVKI / PIN:", 137, "pin-data", {}, nullptr, nullptr, 0, PVV_PARTS};
-constexpr FieldLook KEY_TABLE = {"PVK (8 or 16 bytes) / decimalisation table (empty: 0123456789012345):", 115,
+constexpr FieldLook KEY_TABLE = {"PVK (8 or 16 bytes) / dec. table (empty: 0123456789012345):", 115,
                                  "key-table", {}, nullptr, nullptr, 0, KEY_TABLE_PARTS};
 constexpr FieldLook VALIDATION_DATA = {"PAN / digits skipped / taken (16) / pad (F) / or validation data:", 117,
                                        "validation", {}, nullptr, nullptr, 0, VALIDATION_DATA_PARTS};
@@ -123,7 +123,7 @@ constexpr FieldLook HIDDEN_DASHES = {nullptr, 126};
 #define CVV_HELP "CVV method (Visa CVV, CVV2, iCVV; Mastercard CVC1, CVC2)\rCVV2: service code 000, iCVV: 999; "
 #define PVV_HELP "Visa PIN Verification Value (PVV)\rTSP: 11 PAN digits before the check digit, PVKI, 4 PIN digits"
 #define IBM_HELP "IBM 3624 PIN method (natural PIN and offset)\r"
-#define CVC3_HELP "Mastercard CVC3 (PayPass magnetic stripe)\rIVCVC3: MAC algorithm 3 over the track; "
+#define CVC3_HELP "Mastercard CVC3 (PayPass magnetic stripe)\rIVCVC3: MAC algorithm 3 of track; "
 #define DCVV_HELP "Visa dCVV (contactless magnetic stripe)\rCVV method under the ICC key, ATC in the PAN's first 4 digits"
 #define LUHN_HELP "Luhn check digit - ISO/IEC 7812-1 Annex B\r"
 
@@ -141,7 +141,7 @@ inline constexpr std::array<OperationRow, 16> CARD_ROWS{{
     {OP_CARD_CVV_VERIFY, "CVV / CVV2 / iCVV verify",
      {card_rows::CVK, card_rows::CARD_DATA_CHECK, {"CVV (3 to 5 digits):", 139, "cvv", between(3, 5)},
       card_rows::OUT_ENCIPHERED, card_rows::OUT_VERDICT},
-     CVV_HELP "the CVV's length is the one compared", cvv_verify_handler,
+     CVV_HELP "compared on the CVV's length", cvv_verify_handler,
      OPF_TEXT(1) | OPF_DIGITS(2) | OPF_TEXT(4) | TAIL_FIELD3},
     {OP_CARD_PVV, "Visa PVV",
      {card_rows::PVK, card_rows::PVV_DATA, {"TSP - Transformed Security Parameter:", 117, "tsp"}, card_rows::OUT_ENCIPHERED,
@@ -180,12 +180,12 @@ inline constexpr std::array<OperationRow, 16> CARD_ROWS{{
      {card_rows::CVC3_KEY, {"Track data (or IVCVC3) / UN / ATC / CVC3 length (empty: 5):", 123, "cvc3-data", {}, nullptr,
                             nullptr, 0, card_rows::CVC3_PARTS},
       card_rows::OUT_ICC_KEY, {"IVCVC3 / CVC3 (5 digits):", 121, "ivcvc3"}, {"CVC3:", 139, "cvc3"}},
-     CVC3_HELP "CVC3: Triple-DES of IVCVC3, UN, ATC", cvc3_handler, card_rows::TEXT_0_3 | OPF_DIGITS(4) | TAIL_FIELD2},
+     CVC3_HELP "CVC3: TDES of IVCVC3, UN, ATC", cvc3_handler, card_rows::TEXT_0_3 | OPF_DIGITS(4) | TAIL_FIELD2},
     {OP_CARD_CVC3_VERIFY, "Mastercard CVC3 verify",
      {card_rows::CVC3_KEY, {"Track data (or IVCVC3) / UN / ATC / CVC3 (3 to 5 digits):", 123, "cvc3-data", {}, nullptr,
                             nullptr, 0, card_rows::CVC3_CHECK_PARTS},
       card_rows::OUT_ICC_KEY, {"IVCVC3 / CVC3 (5 digits):", 121, "ivcvc3"}, card_rows::OUT_VERDICT},
-     CVC3_HELP "the CVC3's rightmost digits compared", cvc3_verify_handler, card_rows::TEXT_0_3 | OPF_TEXT(4) | TAIL_FIELD2},
+     CVC3_HELP "rightmost digits compared", cvc3_verify_handler, card_rows::TEXT_0_3 | OPF_TEXT(4) | TAIL_FIELD2},
     {OP_CARD_DCVV, "Visa dCVV",
      {card_rows::DCVV_KEY, {"PAN / expiry / service code / ATC:", 117, "card-data", {}, nullptr, nullptr, 0, card_rows::DCVV_PARTS},
       card_rows::OUT_ICC_KEY, card_rows::OUT_ENCIPHERED, {"dCVV:", 139, "dcvv"}},
