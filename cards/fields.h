@@ -14,7 +14,6 @@
 inline constexpr std::string_view MSG_CARD_PAN_LENGTH = "Invalid PAN length!";
 inline constexpr std::string_view MSG_PAN_DIGITS = "Invalid PAN digit!";
 inline constexpr std::string_view MSG_PVV_LENGTH = "Invalid PVV length!";
-inline constexpr std::string_view MSG_DCVV_LENGTH = "Invalid dCVV length!";
 inline constexpr std::string_view MSG_CVV_LENGTH = "Invalid CVV length!";
 inline constexpr std::string_view MSG_CVC3_LENGTH = "Invalid CVC3 length!";
 inline constexpr std::string_view MSG_PIN_LENGTH = "Invalid PIN length!";
