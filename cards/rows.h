@@ -113,7 +113,7 @@ constexpr FieldLook CVC3_KEY = {"IMK / PAN / PSN, or the ICC master key alone (1
                                 nullptr, 0, CVC3_KEY_PARTS};
 constexpr FieldLook DCVV_KEY = {"IMK / PSN, or the ICC master key alone (16 bytes):", 130, "key-data", {}, nullptr,
                                 nullptr, 0, DCVV_KEY_PARTS};
-constexpr FieldLook OUT_ICC_KEY = {"ICC master key used / check value:", 131, "icc-mk"};
+constexpr FieldLook OUT_ICC_KEY = {"ICC master key used / check value:", 130, "icc-mk"};
 constexpr FieldLook OUT_ENCIPHERED = {"Block enciphered:", 118, "enciphered"};
 constexpr FieldLook OUT_NATURAL_PIN = {"Natural PIN:", 137, "natural-pin"};
 constexpr FieldLook OUT_VERDICT = {"Verdict:", 121, "result"};
@@ -135,7 +135,7 @@ constexpr std::uint32_t TEXT_0_3 = TEXT_0_2 | OPF_TEXT(3);
 inline constexpr std::array<OperationRow, 16> CARD_ROWS{{
     separator("================= CARD AND PIN VERIFICATION ===================", 134),
     {OP_CARD_CVV, "CVV / CVV2 / iCVV",
-     {card_rows::CVK, card_rows::CARD_DATA, card_rows::OUT_ENCIPHERED, {"Decimalised (digits, then A-F less 10):", 140, "decimalised"},
+     {card_rows::CVK, card_rows::CARD_DATA, card_rows::OUT_ENCIPHERED, {"Decimalised (digits, then A-F less 10):", 121, "decimalised"},
       {"CVV:", 139, "cvv"}},
      CVV_HELP "3 to 5 digits", cvv_handler, OPF_TEXT(1) | OPF_DIGITS(3) | OPF_DIGITS(4) | TAIL_FIELD2},
     {OP_CARD_CVV_VERIFY, "CVV / CVV2 / iCVV verify",
@@ -196,13 +196,13 @@ inline constexpr std::array<OperationRow, 16> CARD_ROWS{{
       card_rows::OUT_ICC_KEY, card_rows::OUT_ENCIPHERED, card_rows::OUT_VERDICT},
      DCVV_HELP, dcvv_verify_handler, OPF_TEXT(0) | OPF_TEXT(1) | OPF_TEXT(2) | OPF_TEXT(4) | TAIL_FIELD2},
     {OP_CARD_LUHN, "Luhn check digit",
-     {{"Number without its check digit (1 to 18 digits):", 140, "number", between(1, 18)}, card_rows::HIDDEN_ARROW,
-      {"Number with its check digit:", 140, "full-number"}, {"Digit sum (check digit 0):", 140, "digit-sum"},
+     {{"Number without its check digit (1 to 18 digits):", 117, "number", between(1, 18)}, card_rows::HIDDEN_ARROW,
+      {"Number with its check digit:", 117, "full-number"}, {"Digit sum (check digit 0):", 140, "digit-sum"},
       {"Check digit:", 121, "check-digit"}},
      LUHN_HELP "from the right, every second digit doubled; sum a multiple of 10", luhn_handler,
      OPF_DIGITS(0) | OPF_DIGITS(2) | OPF_DIGITS(3) | OPF_DIGITS(4) | TAIL_FIELD2},
     {OP_CARD_LUHN_VERIFY, "Luhn validate",
-     {{"Number with its check digit (2 to 19 digits):", 140, "number", between(2, 19)}, card_rows::HIDDEN_ARROW,
+     {{"Number with its check digit (2 to 19 digits):", 117, "number", between(2, 19)}, card_rows::HIDDEN_ARROW,
       card_rows::HIDDEN_DASHES, {"Digit sum:", 140, "digit-sum"}, card_rows::OUT_VERDICT},
      LUHN_HELP "valid when the digit sum is a multiple of 10", luhn_verify_handler,
      OPF_DIGITS(0) | OPF_DIGITS(3) | OPF_TEXT(4) | TAIL_FIELD3},
