@@ -3,16 +3,12 @@
 
 #include "core/field.h"
 
-namespace {
-constexpr char HEX[] = "0123456789ABCDEF";
-}
-
 std::string hex_digits(std::span<const std::uint8_t> bytes)
 {
     std::string text;
     for (std::uint8_t b : bytes) {
-        text.push_back(HEX[b >> 4]);
-        text.push_back(HEX[b & 0x0F]);
+        text.push_back(HEX_DIGITS[b >> 4]);
+        text.push_back(HEX_DIGITS[b & 0x0F]);
     }
     return text;
 }

@@ -117,8 +117,6 @@ constexpr FieldLook OUT_ICC_KEY = {"ICC master key used / check value:", 130, "i
 constexpr FieldLook OUT_ENCIPHERED = {"Block enciphered:", 118, "enciphered"};
 constexpr FieldLook OUT_NATURAL_PIN = {"Natural PIN:", 137, "natural-pin"};
 constexpr FieldLook OUT_VERDICT = {"Verdict:", 121, "result"};
-constexpr FieldLook HIDDEN_ARROW = {nullptr, 124};
-constexpr FieldLook HIDDEN_DASHES = {nullptr, 126};
 
 #define CVV_HELP "CVV method (Visa CVV, CVV2, iCVV; Mastercard CVC1, CVC2)\rCVV2: service code 000, iCVV: 999; "
 #define PVV_HELP "Visa PIN Verification Value (PVV)\rTSP: 11 PAN digits before the check digit, PVKI, 4 PIN digits"
@@ -196,20 +194,20 @@ inline constexpr std::array<OperationRow, 16> CARD_ROWS{{
       card_rows::OUT_ICC_KEY, card_rows::OUT_ENCIPHERED, card_rows::OUT_VERDICT},
      DCVV_HELP, dcvv_verify_handler, OPF_TEXT(0) | OPF_TEXT(1) | OPF_TEXT(2) | OPF_TEXT(4) | TAIL_FIELD2},
     {OP_CARD_LUHN, "Luhn check digit",
-     {{"Number without its check digit (1 to 18 digits):", 117, "number", between(1, 18)}, card_rows::HIDDEN_ARROW,
+     {{"Number without its check digit (1 to 18 digits):", 117, "number", between(1, 18)}, HIDDEN_ARROW,
       {"Number with its check digit:", 117, "full-number"}, {"Digit sum (check digit 0):", 140, "digit-sum"},
       {"Check digit:", 121, "check-digit"}},
      LUHN_HELP "from the right, every second digit doubled; sum a multiple of 10", luhn_handler,
      OPF_DIGITS(0) | OPF_DIGITS(2) | OPF_DIGITS(3) | OPF_DIGITS(4) | TAIL_FIELD2},
     {OP_CARD_LUHN_VERIFY, "Luhn validate",
-     {{"Number with its check digit (2 to 19 digits):", 117, "number", between(2, 19)}, card_rows::HIDDEN_ARROW,
-      card_rows::HIDDEN_DASHES, {"Digit sum:", 140, "digit-sum"}, card_rows::OUT_VERDICT},
+     {{"Number with its check digit (2 to 19 digits):", 117, "number", between(2, 19)}, HIDDEN_ARROW,
+      HIDDEN_DASHES, {"Digit sum:", 140, "digit-sum"}, card_rows::OUT_VERDICT},
      LUHN_HELP "valid when the digit sum is a multiple of 10", luhn_verify_handler,
      OPF_DIGITS(0) | OPF_DIGITS(3) | OPF_TEXT(4) | TAIL_FIELD3},
     {OP_CARD_DECIMALISE, "Decimalisation",
      {{"Hexadecimal digits (1 to 32 bytes):", 118, "block", between(1, 32)},
       {"Decimalisation table (16 digits; empty: the CVV scan):", 140, "dec-table", or_empty(exactly(16)), nullptr, "scan"},
-      {"Digits kept (empty: all):", 140, "digits", or_empty(between(1, 2)), nullptr, "all"}, card_rows::HIDDEN_ARROW,
+      {"Digits kept (empty: all):", 140, "digits", or_empty(between(1, 2)), nullptr, "all"}, HIDDEN_ARROW,
       {"Decimal digits:", 121, "result"}},
      "Decimalisation of hexadecimal digits\rCVV scan: digits, then A-F less 10; or a table (IBM 3624)",
      decimalise_handler, OPF_DIGITS(1) | OPF_DIGITS(2) | OPF_DIGITS(4)},
