@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr int DATA_FIELD = 0;
-constexpr int KEY_FIELD = 1;
+constexpr int KEY_FIELD = 0;
+constexpr int DATA_FIELD = 1;
 constexpr int LENGTH_FIELD = 3;
 
 } // namespace
@@ -19,7 +19,7 @@ constexpr int LENGTH_FIELD = 3;
 int hmac_handler()
 {
     const auto& hash = *static_cast<const HashFunction*>(selected_row().context);
-    if (!field_load(DATA_FIELD, 0, 1) || !field_load(KEY_FIELD, 0, 1) || !field_load(LENGTH_FIELD, 0, 1))
+    if (!field_load(KEY_FIELD, 0, 1) || !field_load(DATA_FIELD, 0, 1) || !field_load(LENGTH_FIELD, 0, 1))
         return 0;
     const int length = mac_length(field_text(LENGTH_FIELD), hash.digest_bytes);
     if (length == 0) {

@@ -15,8 +15,8 @@
 
 namespace {
 
-constexpr int DATA_FIELD = 0;
-constexpr int KEY_FIELD = 1;
+constexpr int KEY_FIELD = 0;
+constexpr int DATA_FIELD = 1;
 constexpr int OPTIONS_FIELD = 2;
 constexpr int PADDED_FIELD = 3;
 constexpr int RETAIL_KEY_BYTES = 16;
@@ -36,7 +36,7 @@ bool set_key(BlockKey& key, const Iso9797Row& row, std::span<const std::uint8_t>
 int iso9797_mac_handler()
 {
     const auto& row = *static_cast<const Iso9797Row*>(selected_row().context);
-    if (!field_load(DATA_FIELD, 0, 1) || !field_load(KEY_FIELD, 0, 1) || !field_load(OPTIONS_FIELD, 0, 1))
+    if (!field_load(KEY_FIELD, 0, 1) || !field_load(DATA_FIELD, 0, 1) || !field_load(OPTIONS_FIELD, 0, 1))
         return 0;
     std::array<std::string, 2> options;
     if (!field_parts(OPTIONS_FIELD, options))

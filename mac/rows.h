@@ -39,7 +39,7 @@ constexpr FieldLook OPTIONS = {"Padding method (1, 2 or 3) / MAC length (4 bytes
                                140, "mac-options", any_size(), nullptr, nullptr, 0, OPTIONS_PARTS};
 constexpr FieldLook PADDED_OUT = {"Padded data:", 121, "padded-data", {}, nullptr, nullptr, 1056};
 constexpr FieldLook MAC_OUT = {"MAC:", 139, "mac"};
-constexpr FieldLook HMAC_KEY = {"Key (any length; longer than a hash block: hashed first):", 115, "key", or_empty(any_size())};
+constexpr FieldLook HMAC_KEY = {"Key (any length; longer than a hash block: hashed first):", 115, "key", any_size()};
 constexpr FieldLook HMAC_LENGTH = {"MAC length in bytes (at least 4 - optional; empty: the whole HMAC):", 140,
                                    "mac-length", or_empty(between(1, 2)), "length", "the whole HMAC"};
 constexpr FieldLook HMAC_OUT = {"HMAC:", 139, "hmac"};
@@ -53,26 +53,26 @@ constexpr std::uint32_t ISO9797_FLAGS = OPF_TEXT(2) | TAIL_FIELD3;
 inline constexpr std::array<OperationRow, 9> ROWS{{
     separator("================= ISO/IEC 9797-1 MAC AND HMAC =================", 132),
     {OP_ISO9797_MAC, "ISO 9797-1 MAC Algorithm 1 (DES / Triple-DES)",
-     {DATA, {"DES / Triple-DES Key (8, 16 or 24 bytes):", 115, "key", one_of(8, 16, 24)}, OPTIONS, PADDED_OUT, MAC_OUT},
+     {{"DES / Triple-DES Key (8, 16 or 24 bytes):", 115, "key", one_of(8, 16, 24)}, DATA, OPTIONS, PADDED_OUT, MAC_OUT},
      ISO_9797 "MAC algorithm 1\r(CBC-MAC: DES for 8-byte keys, Triple-DES for 16 or 24; padding 1, 2 or 3)",
      iso9797_mac_handler, ISO9797_FLAGS, &DES_ALGORITHM1},
     {OP_ISO9797_MAC, "ISO 9797-1 MAC Algorithm 1 (AES)",
-     {DATA, {"AES Key (16, 24 or 32 bytes):", 115, "key", one_of(16, 24, 32)}, OPTIONS, PADDED_OUT, MAC_OUT},
+     {{"AES Key (16, 24 or 32 bytes):", 115, "key", one_of(16, 24, 32)}, DATA, OPTIONS, PADDED_OUT, MAC_OUT},
      ISO_9797 "MAC algorithm 1\r(CBC-MAC under AES; padding 1, 2 or 3)", iso9797_mac_handler, ISO9797_FLAGS,
      &AES_ALGORITHM1},
     {OP_ISO9797_MAC, "ISO 9797-1 MAC Algorithm 3 (Retail MAC, X9.19)",
-     {DATA, {"Key K / K' (two DES keys, 16 bytes):", 115, "key", exactly(16)}, OPTIONS, PADDED_OUT, MAC_OUT},
+     {{"Key K / K' (two DES keys, 16 bytes):", 115, "key", exactly(16)}, DATA, OPTIONS, PADDED_OUT, MAC_OUT},
      ISO_9797 "MAC algorithm 3 (ANSI X9.19 retail MAC)\r(DES CBC under K, the last block Triple-DES under K / K')",
      iso9797_mac_handler, ISO9797_FLAGS, &RETAIL},
-    {OP_HMAC, "HMAC-SHA-1", {DATA, HMAC_KEY, HIDDEN_ARROW, HMAC_LENGTH, HMAC_OUT}, HMAC_HELP("SHA-1"), hmac_handler,
+    {OP_HMAC, "HMAC-SHA-1", {HMAC_KEY, DATA, HIDDEN_ARROW, HMAC_LENGTH, HMAC_OUT}, HMAC_HELP("SHA-1"), hmac_handler,
      OPF_DIGITS(3), &SHA1_HASH},
-    {OP_HMAC, "HMAC-SHA-224", {DATA, HMAC_KEY, HIDDEN_ARROW, HMAC_LENGTH, HMAC_OUT}, HMAC_HELP("SHA-224"),
+    {OP_HMAC, "HMAC-SHA-224", {HMAC_KEY, DATA, HIDDEN_ARROW, HMAC_LENGTH, HMAC_OUT}, HMAC_HELP("SHA-224"),
      hmac_handler, OPF_DIGITS(3), &SHA224_HASH},
-    {OP_HMAC, "HMAC-SHA-256", {DATA, HMAC_KEY, HIDDEN_ARROW, HMAC_LENGTH, HMAC_OUT}, HMAC_HELP("SHA-256"),
+    {OP_HMAC, "HMAC-SHA-256", {HMAC_KEY, DATA, HIDDEN_ARROW, HMAC_LENGTH, HMAC_OUT}, HMAC_HELP("SHA-256"),
      hmac_handler, OPF_DIGITS(3), &SHA256_HASH},
-    {OP_HMAC, "HMAC-SHA-384", {DATA, HMAC_KEY, HIDDEN_ARROW, HMAC_LENGTH, HMAC_OUT}, HMAC_HELP("SHA-384"),
+    {OP_HMAC, "HMAC-SHA-384", {HMAC_KEY, DATA, HIDDEN_ARROW, HMAC_LENGTH, HMAC_OUT}, HMAC_HELP("SHA-384"),
      hmac_handler, OPF_DIGITS(3), &SHA384_HASH},
-    {OP_HMAC, "HMAC-SHA-512", {DATA, HMAC_KEY, HIDDEN_ARROW, HMAC_LENGTH, HMAC_OUT}, HMAC_HELP("SHA-512"),
+    {OP_HMAC, "HMAC-SHA-512", {HMAC_KEY, DATA, HIDDEN_ARROW, HMAC_LENGTH, HMAC_OUT}, HMAC_HELP("SHA-512"),
      hmac_handler, OPF_DIGITS(3), &SHA512_HASH},
 }};
 
