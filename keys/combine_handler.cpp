@@ -38,7 +38,7 @@ int combine_components_handler()
     KeyBytes key = xor_components(components);
     std::string note;
     if (row.adjust_parity && key_parity(key) != Parity::Odd) {
-        note = ", adjusted from " + std::string(parity_word(key_parity(key)));
+        note.append(", adjusted from ").append(parity_word(key_parity(key)));
         adjust_odd_parity(key);
     }
     show_text(CHECK_VALUES_FIELD, check_values_line(components, key, row.aes, note));

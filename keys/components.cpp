@@ -31,7 +31,7 @@ std::string legacy_and_parity(std::span<const std::uint8_t> bytes, bool aes)
     legacy_check_value(key, value);
     std::string text = hex(value, LEGACY_BYTES);
     if (!aes)
-        text += " " + std::string(parity_word(key_parity(bytes)));
+        text.append(" ").append(parity_word(key_parity(bytes)));
     return text;
 }
 
@@ -78,15 +78,14 @@ std::string check_values_line(std::span<const KeyBytes> components, std::span<co
 {
     std::string line;
     for (std::size_t i = 0; i < components.size(); ++i)
-        line += "C" + std::to_string(i + 1) + " " + legacy_and_parity(components[i], aes) + ", ";
-    line += "key " + legacy_and_parity(key, aes);
-    line += key_parity_note;
+        line.append("C").append(std::to_string(i + 1)).append(" ").append(legacy_and_parity(components[i], aes)).append(", ");
+    line.append("key ").append(legacy_and_parity(key, aes)).append(key_parity_note);
     BlockKey block_key;
     component_key(block_key, aes, key);
     if (block_key.algorithm != BlockAlgorithm::Des) {
         std::uint8_t value[16];
         cmac_check_value(block_key, value);
-        line += ", CMAC " + hex(value, CMAC_BYTES);
+        line.append(", CMAC ").append(hex(value, CMAC_BYTES));
     }
     return line;
 }

@@ -56,9 +56,9 @@ constexpr FieldLook CHECK_VALUES = {"Check values (legacy 3 bytes, key's CMAC 5 
                                     "check-values"};
 constexpr FieldLook AES_CHECK_VALUES = {"Check values (legacy 3 bytes, key's CMAC 5 bytes):", 121, "check-values"};
 constexpr FieldLook KEY_OUT = {"Key (XOR of the components):", 115, "key"};
-constexpr FieldLook DES_SPLIT_KEY = {"Key (8, 16 or 24 bytes) / number of components (2 or 3; empty: 3):", 115,
+constexpr FieldLook DES_SPLIT_KEY = {"Key (8, 16 or 24 bytes) / components (2 or 3; empty: 3):", 115,
                                      "key-and-count", any_size(), nullptr, nullptr, 0, DES_KEY_PARTS};
-constexpr FieldLook AES_SPLIT_KEY = {"Key (16, 24 or 32 bytes) / number of components (2 or 3; empty: 3):", 115,
+constexpr FieldLook AES_SPLIT_KEY = {"Key (16, 24 or 32 bytes) / components (2 or 3; empty: 3):", 115,
                                      "key-and-count", any_size(), nullptr, nullptr, 0, AES_KEY_PARTS};
 constexpr FieldLook RANDOM_IN = {"Random components 1 / 2 (optional; empty: random):", 116, "random-components",
                                  or_empty(any_size()), nullptr, "random", 0, RANDOM_PARTS};

@@ -75,7 +75,7 @@ int split_key_handler()
             show_field_error(RANDOM_FIELD, MSG_COMPONENT_LENGTHS);
             return 0;
         }
-        used += (i ? "/" : "") + to_hex(component);
+        used.append(i ? "/" : "").append(to_hex(component));
         components.push_back(component);
     }
     components.push_back(key);

@@ -35,7 +35,7 @@ inline constexpr FieldPart OPTIONS_PARTS[] = {
 };
 
 constexpr FieldLook DATA = {"Data to be authenticated (may be empty):", 123, "data", or_empty(any_size())};
-constexpr FieldLook OPTIONS = {"Padding method (1, 2 or 3) / MAC length (4 bytes up to a block - optional):",
+constexpr FieldLook OPTIONS = {"Padding method (1, 2 or 3) / MAC length (4 to a block; optional):",
                                140, "mac-options", any_size(), nullptr, nullptr, 0, OPTIONS_PARTS};
 constexpr FieldLook PADDED_OUT = {"Padded data:", 121, "padded-data", {}, nullptr, nullptr, 1056};
 constexpr FieldLook MAC_OUT = {"MAC:", 139, "mac"};
