@@ -12,7 +12,7 @@ namespace {
 
 constexpr int KEY_FIELD = 0;
 constexpr int DATA_FIELD = 1;
-constexpr int LENGTH_FIELD = 3;
+constexpr int LENGTH_FIELD = 2;
 
 } // namespace
 
