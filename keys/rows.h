@@ -52,9 +52,9 @@ constexpr FieldLook AES_COMPONENT_1 = {"Component 1 (16, 24 or 32 bytes):", 115,
 constexpr FieldLook AES_COMPONENT_2 = {"Component 2 (as long as component 1):", 115, "component-2", one_of(16, 24, 32)};
 constexpr FieldLook AES_COMPONENT_3 = {"Component 3 (optional):", 115, "component-3", or_empty(one_of(16, 24, 32)),
                                        nullptr, "none"};
-constexpr FieldLook CHECK_VALUES = {"Check values (legacy 3 bytes, key's CMAC 5 bytes) and parity:", 121,
+constexpr FieldLook CHECK_VALUES = {"Check values and parity:", 121,
                                     "check-values"};
-constexpr FieldLook AES_CHECK_VALUES = {"Check values (legacy 3 bytes, key's CMAC 5 bytes):", 121, "check-values"};
+constexpr FieldLook AES_CHECK_VALUES = {"Check values (legacy; key's CMAC):", 121, "check-values"};
 constexpr FieldLook KEY_OUT = {"Key (XOR of the components):", 115, "key"};
 constexpr FieldLook DES_SPLIT_KEY = {"Key (8, 16 or 24 bytes) / components (2 or 3; empty: 3):", 115,
                                      "key-and-count", any_size(), nullptr, nullptr, 0, DES_KEY_PARTS};

@@ -76,7 +76,7 @@ constexpr FieldLook TDES_DUKPT_OUT = {"Key out / format out (empty: 0) / fill or
                                       any_size(), nullptr, nullptr, 0, TDES_DUKPT_OUT_PARTS};
 constexpr FieldLook AES_DUKPT_OUT = {"Key out / format out (empty: 4) / fill or random (optional):", 131, "to",
                                      any_size(), nullptr, nullptr, 0, AES_DUKPT_OUT_PARTS};
-constexpr FieldLook CLEAR_IN = {"Clear PIN block in (format 4: plain-text PIN field):", 137, "clear-pin-block-in"};
+constexpr FieldLook CLEAR_IN = {"Clear PIN block in (format 4: PIN field):", 137, "clear-pin-block-in"};
 constexpr FieldLook CLEAR_OUT = {"Clear PIN block out (format 4: plain-text PIN field):", 137, "clear-pin-block-out"};
 constexpr FieldLook TRANSLATED = {"Translated PIN block:", 118, "translated-pin-block"};
 constexpr FieldLook TDES_BDK = {"BDK - Base Derivation Key (16 bytes):", 129, "bdk", exactly(16), "ipek"};
