@@ -25,7 +25,6 @@ bool size_rule_admits(std::int32_t length, int size_rule, int capacity)
     return true;
 }
 
-constexpr char HEX_DIGITS[] = "0123456789ABCDEF";
 
 int text_limit_for(int capacity) { return std::max(FIELD_MAX_TEXT, 4 * capacity); }
 

@@ -38,8 +38,6 @@ constexpr FieldLook OUT_CRYPTOGRAM = {"Application Cryptogram (ARQC, TC or AAC):
 constexpr FieldLook ARQC = {"ARQC (8 bytes):", 139, "arqc", exactly(8)};
 constexpr FieldLook ARPC_KEY = {"Key: ICC Master Key or Session Key (16 bytes):", 115, "key", exactly(16), "icc-mk session-key"};
 constexpr FieldLook OUT_ARPC = {"ARPC - Authorisation Response Cryptogram:", 118, "arpc"};
-constexpr FieldLook HIDDEN_DASHES = {nullptr, 126};
-constexpr FieldLook HIDDEN_ARROW = {nullptr, 124};
 
 #define ICC_MK_HELP "EMV 4.3 Book 2 A1.4 - ICC Master Key derivation\r"
 #define SESSION_HELP "EMV 4.3 Book 2 A1.3 - Session Key derivation\r"
