@@ -4,11 +4,11 @@
 
 #include <bit>
 
+#include "core/field.h"
 #include "symmetric/cmac.h"
 
 namespace {
 
-constexpr char HEX_DIGITS[] = "0123456789ABCDEF";
 constexpr std::size_t LEGACY_BYTES = 3;
 constexpr std::size_t CMAC_BYTES = 5;
 

@@ -28,7 +28,6 @@ KeyBytes from_hex(const std::string& text)
 
 std::string to_hex(const KeyBytes& bytes)
 {
-    constexpr char HEX_DIGITS[] = "0123456789ABCDEF";
     std::string text;
     for (std::uint8_t byte : bytes) {
         text.push_back(HEX_DIGITS[byte >> 4]);

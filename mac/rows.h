@@ -43,7 +43,6 @@ constexpr FieldLook HMAC_KEY = {"Key (any length; longer than a hash block: hash
 constexpr FieldLook HMAC_LENGTH = {"MAC length in bytes (at least 4 - optional; empty: the whole HMAC):", 140,
                                    "mac-length", or_empty(between(1, 2)), "length", "the whole HMAC"};
 constexpr FieldLook HMAC_OUT = {"HMAC:", 139, "hmac"};
-constexpr FieldLook HIDDEN_ARROW = {nullptr, 124};
 
 constexpr std::uint32_t ISO9797_FLAGS = OPF_TEXT(2) | TAIL_FIELD3;
 
