@@ -33,8 +33,8 @@ std::string format1(std::span<const std::uint8_t> value, Lines& lines)
     if (n >= 2 && (n - 2) % 4 == 0) {
         std::string afl;
         for (std::size_t i = 2; i < n; i += 4)
-            afl += " " + hex(value.subspan(i, 4));
-        lines.push_back("As GET PROCESSING OPTIONS: AIP " + hex(value.first(2)) + ", AFL" + (afl.empty() ? " none" : afl));
+            afl += hex(value.subspan(i, 4));
+        lines.push_back("As GET PROCESSING OPTIONS: AIP " + hex(value.first(2)) + ", AFL " + (afl.empty() ? "none" : afl));
     }
     if (n >= 11)
         lines.push_back("As GENERATE AC: CID " + hex(value.first(1)) + ", ATC " + hex(value.subspan(1, 2)) + ", AC " +
