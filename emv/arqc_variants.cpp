@@ -1,5 +1,5 @@
 // arqc_variants.cpp: the ways of computing an ARQC that the published examples and field data use, and
-// the search over them. Each variant costs two ICC master key blocks, two session key blocks and one MAC.
+// the search over them.
 #include "emv/arqc_variants.h"
 
 #include <algorithm>
@@ -49,15 +49,22 @@ Variant version_variant(const CryptogramVersion& version, IccOption option)
 
 IccOption default_option(const std::string& pan) { return pan.size() > 16 ? IccOption::B : IccOption::A; }
 
-bool compute_ac(const ArqcCase& c, const Variant& v, AcComputation& out)
+namespace {
+
+std::array<std::uint8_t, 2> atc_of(const ArqcCase& c, bool typed)
+{
+    if (typed && c.typed_atc)
+        return *c.typed_atc;
+    return {c.elements.common[ATC_OFFSET], c.elements.common[ATC_OFFSET + 1]};
+}
+
+// The data MACed, unpadded; false when the IAD is too short for the choice.
+bool data_of(const ArqcCase& c, IadData choice, std::span<const std::uint8_t, 2> atc, std::vector<std::uint8_t>& data)
 {
     const auto& iad = c.elements.iad;
-    std::vector<std::uint8_t> data(c.elements.common.begin(), c.elements.common.end());
-    out.atc = {data[ATC_OFFSET], data[ATC_OFFSET + 1]};
-    if (v.typed_atc && c.typed_atc)
-        out.atc = *c.typed_atc;
-    std::copy(out.atc.begin(), out.atc.end(), data.begin() + ATC_OFFSET);
-    switch (v.data) {
+    data.assign(c.elements.common.begin(), c.elements.common.end());
+    std::copy(atc.begin(), atc.end(), data.begin() + ATC_OFFSET);
+    switch (choice) {
     case IadData::Whole: append(data, iad, 0, iad.size()); break;
     case IadData::VisaCvr:
         if (iad.size() < 7)
@@ -66,58 +73,100 @@ bool compute_ac(const ArqcCase& c, const Variant& v, AcComputation& out)
         break;
     case IadData::MastercardCvr:
     case IadData::MastercardCvrCounters:
-        if (iad.size() < (v.data == IadData::MastercardCvr ? 8u : 18u))
+        if (iad.size() < (choice == IadData::MastercardCvr ? 8u : 18u))
             return false;
         append(data, iad, MASTERCARD_CVR.offset, MASTERCARD_CVR.length);
-        if (v.data == IadData::MastercardCvrCounters)
+        if (choice == IadData::MastercardCvrCounters)
             append(data, iad, MASTERCARD_COUNTERS.offset, MASTERCARD_COUNTERS.length);
         break;
     }
-    const std::string psn = v.psn == PsnChoice::Given ? c.psn : v.psn == PsnChoice::Zero ? "00" : "";
-    icc_master_key(v.option, c.pan, psn, c.imk, out.mk);
-    const std::span<const std::uint8_t, 2> atc(out.atc);
-    const std::span<const std::uint8_t, 4> un(data.data() + UN_OFFSET, 4);
-    switch (v.key) {
-    case KeyMethod::IccMasterKey: out.key = out.mk; break;
-    case KeyMethod::Common: {
-        const std::array<std::uint8_t, 8> r = {atc[0], atc[1]};
-        common_session_key(out.mk, r, out.key);
-        break;
-    }
-    case KeyMethod::Mastercard: mastercard_session_key(out.mk, atc, un, out.key); break;
-    case KeyMethod::Pboc: pboc_session_key(out.mk, atc, out.key); break;
-    }
-    out.padded = mac_padded(data, v.padding);
-    const std::uint8_t zero_iv[8] = {};
-    mac_algorithm3(out.key.data(), zero_iv, out.padded.data(), out.padded.size(), out.ac.data());
     return true;
 }
 
+void master_key(const ArqcCase& c, IccOption option, PsnChoice psn, std::array<std::uint8_t, 16>& mk)
+{
+    icc_master_key(option, c.pan, psn == PsnChoice::Given ? c.psn : psn == PsnChoice::Zero ? "00" : "", c.imk, mk);
+}
+
+void session_key(const ArqcCase& c, KeyMethod method, const std::array<std::uint8_t, 16>& mk,
+                 std::span<const std::uint8_t, 2> atc, std::array<std::uint8_t, 16>& key)
+{
+    const std::span<const std::uint8_t, 4> un(c.elements.common.data() + UN_OFFSET, 4);
+    switch (method) {
+    case KeyMethod::IccMasterKey: key = mk; break;
+    case KeyMethod::Common: {
+        const std::array<std::uint8_t, 8> r = {atc[0], atc[1]};
+        common_session_key(mk, r, key);
+        break;
+    }
+    case KeyMethod::Mastercard: mastercard_session_key(mk, atc, un, key); break;
+    case KeyMethod::Pboc: pboc_session_key(mk, atc, key); break;
+    }
+}
+
+void mac(const std::array<std::uint8_t, 16>& key, std::span<const std::uint8_t> padded, std::array<std::uint8_t, 8>& ac)
+{
+    const std::uint8_t zero_iv[8] = {};
+    mac_algorithm3(key.data(), zero_iv, padded.data(), padded.size(), ac.data());
+}
+
+} // namespace
+
+bool compute_ac(const ArqcCase& c, const Variant& v, AcComputation& out)
+{
+    out.atc = atc_of(c, v.typed_atc);
+    std::vector<std::uint8_t> data;
+    if (!data_of(c, v.data, out.atc, data))
+        return false;
+    master_key(c, v.option, v.psn, out.mk);
+    session_key(c, v.key, out.mk, out.atc, out.key);
+    out.padded = mac_padded(data, v.padding);
+    mac(out.key, out.padded, out.ac);
+    return true;
+}
+
+// Keys are derived once for each option, PSN, method and ATC, and every padding and data MACed under them.
 std::vector<Variant> matching_variants(const ArqcCase& c)
 {
     std::vector<Variant> found;
     const bool long_pan = c.pan.size() > 16;
     const bool other_atc = c.typed_atc && !std::equal(c.typed_atc->begin(), c.typed_atc->end(),
                                                       c.elements.common.begin() + ATC_OFFSET);
-    AcComputation out;
-    for (MacPadding padding : PADDINGS)
-        for (IccOption option : {IccOption::A, IccOption::B}) {
-            if (option == IccOption::B && !long_pan)
+    std::array<std::uint8_t, 16> mk, key;
+    std::array<std::uint8_t, 8> ac;
+    std::vector<std::uint8_t> data;
+    for (IccOption option : {IccOption::A, IccOption::B}) {
+        if (option == IccOption::B && !long_pan)
+            continue;
+        for (PsnChoice psn : PSNS) {
+            if (psn == PsnChoice::Zero && c.psn == "00")
                 continue;
-            for (PsnChoice psn : PSNS) {
-                if (psn == PsnChoice::Zero && c.psn == "00")
+            master_key(c, option, psn, mk);
+            for (bool typed_atc : {false, true}) {
+                if (typed_atc && !other_atc)
                     continue;
-                for (IadData data : DATA)
-                    for (KeyMethod key : KEYS)
-                        for (bool typed_atc : {false, true}) {
-                            if (typed_atc && !other_atc)
-                                continue;
-                            const Variant v{padding, option, psn, data, key, typed_atc};
-                            if (compute_ac(c, v, out) && out.ac == c.elements.arqc)
-                                found.push_back(v);
+                const auto atc = atc_of(c, typed_atc);
+                for (KeyMethod method : KEYS) {
+                    session_key(c, method, mk, atc, key);
+                    for (IadData choice : DATA) {
+                        if (!data_of(c, choice, atc, data))
+                            continue;
+                        for (MacPadding padding : PADDINGS) {
+                            mac(key, mac_padded(data, padding), ac);
+                            if (ac == c.elements.arqc)
+                                found.push_back({padding, option, psn, choice, method, typed_atc});
                         }
+                    }
+                }
             }
         }
+    }
+    // Reported padding first, then option, PSN, data, key and ATC.
+    const auto rank = [](const Variant& v) {
+        return std::array<int, 6>{static_cast<int>(v.padding), static_cast<int>(v.option), static_cast<int>(v.psn),
+                                  static_cast<int>(v.data), static_cast<int>(v.key), v.typed_atc};
+    };
+    std::sort(found.begin(), found.end(), [&](const Variant& a, const Variant& b) { return rank(a) < rank(b); });
     return found;
 }
 
