@@ -150,6 +150,8 @@ int field_load(int index, int size_rule, int strict)
 
 void recount_field(int index) { parse_into_buffer(index, 0, 0); }
 
+void show_counter(int index) { set_counter(index, g_field[index].length, false); }
+
 void field_show(int index)
 {
     const FieldBuffer& buffer = g_field[index];

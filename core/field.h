@@ -52,6 +52,8 @@ void field_show(int index);
 
 // The edit-change handling: re-reads field index with size rule 0, no message, no rewrite.
 void recount_field(int index);
+// Sets field index's counter from its buffer, in its unit (bytes, digits or characters).
+void show_counter(int index);
 
 // Field index's bytes as loaded, and the same as characters (for digit and text fields).
 std::span<const std::uint8_t> field_bytes(int index);

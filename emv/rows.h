@@ -1,6 +1,6 @@
 // rows.h: the drop-list rows of the EMV keys and cryptograms, ids 60-69, and of EMV data, ids 70-79. A result moves on with
 // "Copy to Input": the ICC master key into field 0 of the session key and cryptogram rows, the
-// session key into field 0 of the custom cryptogram, the cryptogram into field 0 of the ARPC rows.
+// cryptogram into field 0 of the ARPC rows.
 #pragma once
 
 #include <array>
@@ -154,13 +154,14 @@ constexpr auto rows()
         all[at++] = KEY_AND_ARPC_ROWS[i];
     for (const CryptogramVersion& version : CRYPTOGRAM_VERSIONS)
         all[at++] = cryptogram_row(version);
+    // The data first, beside the Padding box that chooses its padding, the key where keys go, with its check value.
     all[at++] = {OP_EMV_CRYPTOGRAM_CUSTOM, "EMV Cryptogram (custom)",
-                 {{"Key: Session Key, or ICC Master Key for versions without one (16 bytes):", 131, "key", exactly(16),
+                 {{"Transaction data, whole (tick Padding for method 2):", 123, "data", any_size()}, HIDDEN_ARROW,
+                  {"Key: Session Key, or ICC Master Key for versions without one (16 bytes):", 131, "key", exactly(16),
                    "session-key icc-mk"},
-                  {"Transaction data, whole (tick Padding for method 2):", 123, "data", any_size()}, OUT_DATA_MACED,
-                  {"Check value of the key:", 121, "kcv"}, OUT_CRYPTOGRAM},
+                  OUT_DATA_MACED, OUT_CRYPTOGRAM},
                  "EMV 4.3 Book 2 A1.2 - Application Cryptogram (ARQC, TC, AAC)\rMAC algorithm 3, padding method 1 or 2",
-                 emv_cryptogram_handler, TAIL_FIELD2 | OPF_MAC};
+                 emv_cryptogram_handler, TAIL_FIELD3 | OPF_MAC | OPF_CHECK_VALUE, nullptr, check_value_tdes};
     for (std::size_t i = 6; i < KEY_AND_ARPC_ROWS.size(); ++i)
         all[at++] = KEY_AND_ARPC_ROWS[i];
     for (const OperationRow& row : DATA_ROWS)
