@@ -1,6 +1,6 @@
-// rows.h: the drop-list rows of the EMV keys and cryptograms, ids 60-69, and of EMV data, ids 70-79. A result moves on with
-// "Copy to Input": the ICC master key into field 0 of the session key and cryptogram rows, the
-// cryptogram into field 0 of the ARPC rows.
+// rows.h: the drop-list rows of the EMV keys and cryptograms (ids 60-69) and of EMV data (70-79). A
+// result moves on with "Copy to Input": the ICC master key into field 0 of the session key and
+// cryptogram rows, the cryptogram into field 0 of the ARPC rows.
 #pragma once
 
 #include <array>
