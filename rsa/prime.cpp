@@ -3,6 +3,7 @@
 #include "rsa/prime.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include "rsa/mpi.h"
 
@@ -83,7 +84,29 @@ int miller_rabin_round(const mbedtls_mpi* X, const mbedtls_mpi* W, const mbedtls
     return mbedtls_mpi_cmp_mpi(&Y, W) == 0 ? 0 : PRIME_NOT_ACCEPTABLE;
 }
 
+// Adds the time from its construction to its end to a figure of prime_search_stats, when that is set.
+class StatsTimer {
+public:
+    explicit StatsTimer(double PrimeSearchStats::*figure) : figure_(figure) {
+        if (prime_search_stats)
+            start_ = std::chrono::steady_clock::now();
+    }
+    ~StatsTimer() {
+        if (prime_search_stats)
+            prime_search_stats->*figure_ +=
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+    }
+    StatsTimer(const StatsTimer&) = delete;
+    StatsTimer& operator=(const StatsTimer&) = delete;
+
+private:
+    double PrimeSearchStats::*figure_;
+    std::chrono::steady_clock::time_point start_{};
+};
+
 } // namespace
+
+PrimeSearchStats* prime_search_stats = nullptr;
 
 int prime_rounds(std::size_t bits) {
     for (const RoundRow& row : ROUND_TABLE) {
@@ -95,17 +118,19 @@ int prime_rounds(std::size_t bits) {
 
 std::size_t random_draws(std::size_t bits) { return 4 * ((bits + 31) / 32); }
 
-int prime_test(const mbedtls_mpi* X, const RandomSource& random) {
-    if (mbedtls_mpi_get_bit(X, 0) == 0)
-        return PRIME_NOT_ACCEPTABLE;
+namespace {
 
-    // Trial division in ascending order. X mod p is taken from X mod (a product of consecutive
-    // small primes below PRODUCT_LIMIT), one pass over X's limbs for several primes.
-    int ret;
+constexpr int PASSED_TRIAL_DIVISION = 1;
+
+// Trial division in ascending order: 0 when X is one of the small primes, PRIME_NOT_ACCEPTABLE when one
+// divides it, PASSED_TRIAL_DIVISION when none does, or an arithmetic error.
+int trial_division(const mbedtls_mpi* X) {
+    // X mod p is taken from X mod (a product of consecutive small primes below PRODUCT_LIMIT), one pass
+    // over X's limbs for several primes.
     std::size_t next = 0;
     for (const std::uint32_t product : PRIME_PRODUCTS) {
         mbedtls_mpi_uint rest;
-        if ((ret = mbedtls_mpi_mod_int(&rest, X, static_cast<mbedtls_mpi_sint>(product))) != 0)
+        if (const int ret = mbedtls_mpi_mod_int(&rest, X, static_cast<mbedtls_mpi_sint>(product)); ret != 0)
             return ret;
         for (; next < SMALL_PRIMES.size() && product % SMALL_PRIMES[next] == 0; ++next) {
             const std::uint16_t p = SMALL_PRIMES[next];
@@ -115,9 +140,15 @@ int prime_test(const mbedtls_mpi* X, const RandomSource& random) {
                 return PRIME_NOT_ACCEPTABLE;
         }
     }
+    return PASSED_TRIAL_DIVISION;
+}
 
+// The Miller-Rabin rounds of X, odd and above the small primes: 0 when all pass, PRIME_NOT_ACCEPTABLE at
+// the first that fails, or an arithmetic error.
+int miller_rabin(const mbedtls_mpi* X, const RandomSource& random) {
     // X - 1 = 2^s * R with R odd
     Mpi W, R, A, RR;
+    int ret;
     if ((ret = mbedtls_mpi_sub_int(&W, X, 1)) != 0)
         return ret;
     const std::size_t s = mbedtls_mpi_lsb(&W);
@@ -135,10 +166,33 @@ int prime_test(const mbedtls_mpi* X, const RandomSource& random) {
         if (a_bits + 1 > w_bits && (ret = mbedtls_mpi_shift_r(&A, a_bits - w_bits + 1)) != 0)
             return ret;
         A.value.p[0] |= 3;
+        if (prime_search_stats)
+            ++prime_search_stats->rounds;
         if ((ret = miller_rabin_round(X, &W, &R, s, &A, &RR)) != 0)
             return ret;
     }
     return 0;
+}
+
+} // namespace
+
+int prime_test(const mbedtls_mpi* X, const RandomSource& random) {
+    if (mbedtls_mpi_get_bit(X, 0) == 0)
+        return PRIME_NOT_ACCEPTABLE;
+    if (prime_search_stats)
+        ++prime_search_stats->candidates;
+    int ret;
+    {
+        const StatsTimer timer(&PrimeSearchStats::trial_seconds);
+        ret = trial_division(X);
+    }
+    if (ret != PASSED_TRIAL_DIVISION) {
+        if (ret == PRIME_NOT_ACCEPTABLE && prime_search_stats)
+            ++prime_search_stats->divided_out;
+        return ret;
+    }
+    const StatsTimer timer(&PrimeSearchStats::rounds_seconds);
+    return miller_rabin(X, random);
 }
 
 int prime_generate(mbedtls_mpi* X, int nbits, const RandomSource& random) {
