@@ -33,6 +33,7 @@ struct PrimeSearchStats {
     std::uint64_t candidates = 0;  // odd numbers examined
     std::uint64_t divided_out = 0; // of those, found composite by a small prime
     std::uint64_t rounds = 0;      // Miller-Rabin rounds run
+    std::uint64_t rounds_by_factor = 0; // first rounds found failing from a factor above 1000 instead
     double trial_seconds = 0;      // in trial division (or the sieve that stands for it)
     double rounds_seconds = 0;     // in the Miller-Rabin rounds
 };

@@ -1,6 +1,7 @@
 // rsa_key_test.cpp: RSA key generation, both ways and through the rows, and what it rests on: the HAVEGE
 // generator and the probable-prime test (trial division, then Miller-Rabin rounds drawing 4 bytes a limb).
 #include <memory>
+#include <string>
 
 #include "rsa/havege.h"
 #include "rsa/key_verify.h"
@@ -126,6 +127,36 @@ TEST(PrimeTest, KnownNumbers)
         EXPECT_EQ(prime_test(&X, draws.source()), c["prime"].get<bool>() ? 0 : PRIME_NOT_ACCEPTABLE) << c["what"];
         EXPECT_TRUE(expected_draws < 0 ? draws.draws > 0 : long(draws.draws) == expected_draws) << c["what"] << ": " << draws.draws;
         EXPECT_EQ(mbedtls_mpi_cmp_mpi(&X, &original), 0) << c["what"] << " is left unchanged";
+    }
+}
+
+// The searches of tests/data/prime_search.jsonl: the same prime from the same draws, and as many draws.
+TEST(PrimeGenerate, FixedDrawsGiveTheRecordedPrimeAndDraws)
+{
+    struct Counted {
+        HavegeState* state;
+        std::size_t draws = 0;
+        static std::int32_t draw(void* self) {
+            auto* c = static_cast<Counted*>(self);
+            ++c->draws;
+            return havege_draw(c->state);
+        }
+    };
+    for (const Json& c : read_cases("prime_search")) {
+        const auto state = std::make_unique<HavegeState>();
+        havege_counter = constant_a;
+        havege_init(state.get()); // the counter is read at every refill: reset when the search is done
+        for (int i = 0; i < c["skip"].get<int>(); ++i)
+            havege_draw(state.get());
+        Counted counted{state.get()};
+        Mpi X;
+        ASSERT_EQ(prime_generate(&X, c["bits"].get<int>(), {Counted::draw, &counted}), 0) << c;
+        havege_counter = nullptr;
+        char hex[1100];
+        std::size_t length = 0;
+        ASSERT_EQ(mbedtls_mpi_write_string(&X, 16, hex, sizeof hex, &length), 0);
+        EXPECT_EQ(std::string(hex), c["hex"].get<std::string>()) << c["bits"] << " bits, skip " << c["skip"];
+        EXPECT_EQ(counted.draws, c["draws"].get<std::size_t>()) << c["bits"] << " bits, skip " << c["skip"];
     }
 }
 
