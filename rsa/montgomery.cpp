@@ -48,6 +48,56 @@ struct Column {
     }
 };
 
+// sum += x[0] y[0] + x[1] y[-1] + ... + x[count - 1] y[1 - count]: the products of one column.
+inline void add_column(Column& sum, const Word* x, const Word* y, int count) {
+    if (count <= 0)
+        return;
+#if defined(__i386__)
+    // The whole loop in registers: the sum in ebx, ebp and ecx, x and y in esi and edi, the end of x on
+    // the stack; ebp is saved and restored around it, so no operand may be addressed through it or esp.
+    struct {
+        const Word* x;
+        const Word* y;
+        const Word* x_end;
+        Word c0, c1, c2;
+    } args{x, y, x + count, sum.c0, sum.c1, sum.c2};
+    auto* block = &args;
+    __asm__ volatile("pushl %%ebp\n\t"
+                     "pushl %%eax\n\t"
+                     "pushl 8(%%eax)\n\t"
+                     "movl 0(%%eax), %%esi\n\t"
+                     "movl 4(%%eax), %%edi\n\t"
+                     "movl 12(%%eax), %%ebx\n\t"
+                     "movl 16(%%eax), %%ebp\n\t"
+                     "movl 20(%%eax), %%ecx\n"
+                     "1:\n\t"
+                     "movl (%%esi), %%eax\n\t"
+                     "mull (%%edi)\n\t"
+                     "addl %%eax, %%ebx\n\t"
+                     "adcl %%edx, %%ebp\n\t"
+                     "adcl $0, %%ecx\n\t"
+                     "addl $4, %%esi\n\t"
+                     "subl $4, %%edi\n\t"
+                     "cmpl (%%esp), %%esi\n\t"
+                     "jb 1b\n\t"
+                     "addl $4, %%esp\n\t"
+                     "popl %%eax\n\t"
+                     "movl %%ebx, 12(%%eax)\n\t"
+                     "movl %%ebp, 16(%%eax)\n\t"
+                     "movl %%ecx, 20(%%eax)\n\t"
+                     "popl %%ebp"
+                     : "+a"(block)
+                     :
+                     : "ebx", "ecx", "edx", "esi", "edi", "memory", "cc");
+    sum.c0 = args.c0;
+    sum.c1 = args.c1;
+    sum.c2 = args.c2;
+#else
+    for (int j = 0; j < count; ++j)
+        sum.add_product(x[j], y[-j]);
+#endif
+}
+
 struct Modulus {
     const Word* n;
     int words;
@@ -86,16 +136,14 @@ void reduce(Word* out, const Modulus& m, Product&& product) {
     Column sum;
     for (int k = 0; k < words; ++k) {
         product(k, sum);
-        for (int j = 0; j < k; ++j)
-            sum.add_product(q[j], m.n[k - j]);
+        add_column(sum, q, m.n + k, k);
         q[k] = sum.c0 * m.n0;
         sum.add_product(q[k], m.n[0]);
         sum.shift(); // zero
     }
     for (int k = words; k < 2 * words - 1; ++k) {
         product(k, sum);
-        for (int j = k - words + 1; j < words; ++j)
-            sum.add_product(q[j], m.n[k - j]);
+        add_column(sum, q + (k - words + 1), m.n + (words - 1), 2 * words - 1 - k);
         out[k - words] = sum.shift();
     }
     product(2 * words - 1, sum);
@@ -108,8 +156,8 @@ void mont_mul(Word* out, const Word* a, const Word* b, const Modulus& m) {
     const int words = m.words;
     Word result[MAX_WORDS];
     reduce(result, m, [&](int k, Column& sum) {
-        for (int j = std::max(0, k - words + 1); j <= std::min(k, words - 1); ++j)
-            sum.add_product(a[j], b[k - j]);
+        const int first = std::max(0, k - words + 1);
+        add_column(sum, a + first, b + (k - first), std::min(k, words - 1) - first + 1);
     });
     std::memcpy(out, result, sizeof(Word) * static_cast<std::size_t>(words));
 }
@@ -122,9 +170,10 @@ void mont_square(Word* out, const Word* a, const Modulus& m) {
         // Each cross product a[j] a[k - j] with j < k - j once, doubled, then the square of the middle.
         Column cross;
         const int first = std::max(0, k - words + 1);
-        int j = first, l = k - first;
-        for (; j < l; ++j, --l)
-            cross.add_product(a[j], a[l]);
+        const int last = k - first;
+        const int pairs = (last - first + 1) / 2; // j < k - j
+        add_column(cross, a + first, a + last, pairs);
+        const int j = first + pairs, l = last - pairs;
         const Word c2 = (cross.c2 << 1) | (cross.c1 >> 31);
         const Word c1 = (cross.c1 << 1) | (cross.c0 >> 31);
         const Word c0 = cross.c0 << 1;
