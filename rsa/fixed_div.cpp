@@ -10,6 +10,8 @@
 // under-estimated by dividing by (high half of d) + 1, then corrected upward.
 Digit fixed_digit_div(const Digit dividend[2], Digit d) {
 #if defined(__i386__) || defined(__x86_64__)
+    if (dividend[1] >= d) // outside the contract: a quotient that does not fit would fault in divl
+        return fixed_digit_div_halves(dividend, d);
     Digit quotient, rest;
     __asm__("divl %4" : "=a"(quotient), "=d"(rest) : "a"(dividend[0]), "d"(dividend[1]), "rm"(d) : "cc");
     return quotient;
