@@ -39,7 +39,8 @@ enum : std::int32_t {
     OP_PARITY_MSB_EVEN = 28,
     OP_END = 29,
     // Rows beyond these take ids from their family's range, declared beside the family's rows:
-    // 30-39 PIN blocks, MAC and check values; 40-49 AES DUKPT; 50-59 key blocks; 60-69 EMV.
+    // 30-39 PIN blocks, MAC and check values; 40-49 AES DUKPT; 50-59 key blocks; 60-69 EMV; 70-79 EMV data;
+    // 80-89 and 110-119 card and PIN verification; 90-109 PIN translation, key components, MACs and HMAC.
 };
 
 // Flags word. The low 16 bits are the block modes, options and output tail; the bits above them
@@ -132,6 +133,12 @@ struct OperationRow {
     const void* context = nullptr;    // the row's own record for its handler (its cipher, its cryptogram version)
     RowFunction check_value = nullptr; // writes the check-value line of rows with OPF_CHECK_VALUE
 };
+
+// Fields a row does not use: hidden, with the picture that stands in their place (or none).
+inline constexpr FieldLook HIDDEN_ARROW = {nullptr, 124};
+inline constexpr FieldLook HIDDEN_FUNNEL = {nullptr, 125};
+inline constexpr FieldLook HIDDEN_DASHES = {nullptr, 126};
+inline constexpr FieldLook HIDDEN_EMPTY = {nullptr, -1};
 
 // A separator: a heading in the drop-list, and a centre picture instead of fields.
 constexpr OperationRow separator(const char* name, std::int32_t centre_picture)

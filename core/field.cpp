@@ -25,7 +25,6 @@ bool size_rule_admits(std::int32_t length, int size_rule, int capacity)
     return true;
 }
 
-constexpr char HEX_DIGITS[] = "0123456789ABCDEF";
 
 int text_limit_for(int capacity) { return std::max(FIELD_MAX_TEXT, 4 * capacity); }
 
@@ -38,7 +37,8 @@ void set_counter(int index, std::int32_t length, bool half)
     if (is_digits_field(index))
         std::snprintf(text, sizeof text, length == 1 ? "%d digit" : "%d digits", static_cast<int>(length));
     else if (is_text_field(index))
-        std::snprintf(text, sizeof text, length == 1 ? "%d character" : "%d characters", static_cast<int>(length));
+        // "chars": "characters" wraps in the counter's box and leaves the number alone in sight.
+        std::snprintf(text, sizeof text, length == 1 ? "%d char" : "%d chars", static_cast<int>(length));
     else
         std::snprintf(text, sizeof text, half ? "%d,5 bytes" : "%d bytes", static_cast<int>(length));
     g_window->set_text(field_counter_id[index], text);
@@ -161,9 +161,13 @@ void field_show(int index)
     if (is_digits_field(index)) {
         text.assign(reinterpret_cast<const char*>(buffer.data), static_cast<std::size_t>(buffer.length));
     } else if (is_text_field(index) || g_window->checked(field_ascii_id[index])) {
+        // A text field keeps its line breaks (a multi-line result); other control bytes show as dots.
+        const bool lines = is_text_field(index);
         text.reserve(static_cast<std::size_t>(buffer.length));
-        for (std::int32_t i = 0; i < buffer.length; ++i)
-            text.push_back(buffer.data[i] < 0x20 ? '.' : static_cast<char>(buffer.data[i]));
+        for (std::int32_t i = 0; i < buffer.length; ++i) {
+            const std::uint8_t b = buffer.data[i];
+            text.push_back(b < 0x20 && !(lines && (b == '\r' || b == '\n')) ? '.' : static_cast<char>(b));
+        }
     } else {
         text.reserve(2 * static_cast<std::size_t>(buffer.length));
         for (std::int32_t i = 0; i < buffer.length; ++i) {

@@ -33,7 +33,8 @@ enum : int {
     PARSE_NOT_DIGITS = 3, // a digit-string field holds something other than decimal digits
 };
 
-// The value of one hexadecimal digit, either case; -1 for any other character.
+// The upper-case hexadecimal digits, and the value of one hexadecimal digit, either case (-1 for any other character).
+inline constexpr char HEX_DIGITS[] = "0123456789ABCDEF";
 int hex_value(char c);
 
 // Size rules: 0 any length up to the capacity (1024 bytes unless given); n > 0 a multiple of n; -n exactly n bytes.

@@ -2,6 +2,7 @@
 // window through the same request builder and row driver as tabrix-cli: each case's expectations hold.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -49,6 +50,10 @@ std::vector<std::string> case_files()
 }
 
 INSTANTIATE_TEST_SUITE_P(Data, RowCaseFiles, ::testing::ValuesIn(case_files()),
-                         [](const auto& info) { return std::filesystem::path(info.param).stem().string(); });
+                         [](const auto& info) {
+                             std::string name = std::filesystem::path(info.param).stem().string();
+                             std::replace(name.begin(), name.end(), '-', '_'); // a test name takes no '-'
+                             return name;
+                         });
 
 } // namespace
