@@ -8,7 +8,7 @@
 #include "core/field.h"
 #include "core/messages.h"
 
-bool load_ksn(int index, bool type_may_follow, ZeroCounter zero, KsnInput& ksn, bool update_counter_allowed)
+bool load_ksn(int index, bool type_may_follow, ZeroCounter zero, KsnInput& ksn, CounterBits bits)
 {
     if (!field_load(index, 0, 1))
         return false;
@@ -29,8 +29,8 @@ bool load_ksn(int index, bool type_may_follow, ZeroCounter zero, KsnInput& ksn, 
         }
         ksn.type = static_cast<KeyType>(code);
     }
-    const bool update_counter = update_counter_allowed && ksn.counter == AES_DUKPT_UPDATE_COUNTER;
-    if (counter_one_bits(ksn.counter) > AES_DUKPT_MAX_COUNTER_BITS && !update_counter) {
+    const bool update_counter = bits == CounterBits::DeviceOrUpdateKey && ksn.counter == AES_DUKPT_UPDATE_COUNTER;
+    if (counter_one_bits(ksn.counter) > AES_DUKPT_MAX_COUNTER_BITS && !update_counter && bits != CounterBits::Any) {
         show_field_error(index, MSG_COUNTER_BITS);
         return false;
     }

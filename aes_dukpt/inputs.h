@@ -16,6 +16,8 @@ inline constexpr std::string_view MSG_KEY_USAGE = "Invalid key usage!";
 inline constexpr std::string_view MSG_KEY_STRONGER = "Working key stronger than the BDK!";
 
 enum class ZeroCounter { Allowed, Refused };
+// Which counters pass: those a device uses (at most 16 one-bits), those and the update key's (all ones), or any.
+enum class CounterBits { Device, DeviceOrUpdateKey, Any };
 
 struct KsnInput {
     std::uint8_t ksn[AES_DUKPT_KSN_BYTES];
@@ -25,8 +27,8 @@ struct KsnInput {
 };
 
 // Reads the KSN of field index: 12 bytes, or 14 when a key type may follow it; the counter rules.
-// The update key's counter (all ones) passes when update_counter_allowed; its row checks the usage.
-bool load_ksn(int index, bool type_may_follow, ZeroCounter zero, KsnInput& ksn, bool update_counter_allowed = false);
+// The update key's counter (all ones) passes with DeviceOrUpdateKey; its row checks the usage.
+bool load_ksn(int index, bool type_may_follow, ZeroCounter zero, KsnInput& ksn, CounterBits bits = CounterBits::Device);
 
 // Reads field 2, an AES BDK or (with "Use IK" ticked) the initial key, and gives the initial key.
 bool load_initial_key(const KsnInput& ksn, DukptKey& initial);

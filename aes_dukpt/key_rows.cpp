@@ -57,7 +57,7 @@ int aes_dukpt_initial_key_handler()
 int aes_dukpt_working_key_handler()
 {
     KsnInput ksn;
-    if (!load_ksn(0, true, ZeroCounter::Refused, ksn, true))
+    if (!load_ksn(0, true, ZeroCounter::Refused, ksn, CounterBits::DeviceOrUpdateKey))
         return 0;
     if (!field_load(1, -2, 1))
         return 0;
@@ -90,7 +90,7 @@ int aes_dukpt_intermediate_key_handler()
 {
     KsnInput ksn;
     DukptKey initial;
-    if (!load_ksn(0, false, ZeroCounter::Allowed, ksn) || !load_initial_key(ksn, initial))
+    if (!load_ksn(0, false, ZeroCounter::Allowed, ksn, CounterBits::Any) || !load_initial_key(ksn, initial))
         return 0;
     const DukptKey key = intermediate_key(initial, initial_key_id(ksn.ksn), ksn.counter);
     show_bytes(4, {key.bytes, static_cast<std::size_t>(key.length)});

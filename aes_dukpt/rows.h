@@ -37,9 +37,6 @@ constexpr FieldLook KSN_TYPE_TDEA = {"KSN (12 bytes) + key type (0000 2TDEA - if
 constexpr FieldLook PIN = {"PIN (4 to 12 digits):", 137, "pin", between(4, 12)};
 constexpr FieldLook PAN = {"PAN - Primary Account Number (digits):", 117, "pan", between(13, 19)};
 constexpr FieldLook OUT_PIN = {"PIN:", 137, "pin"};
-constexpr FieldLook HIDDEN_ARROW = {nullptr, 124};
-constexpr FieldLook HIDDEN_DASHES = {nullptr, 126};
-constexpr FieldLook HIDDEN_EMPTY = {nullptr, -1};
 
 #define AES_DUKPT "AES DUKPT - Derived Unique Key Per Transaction - ANSI X9.24-3-2017\r"
 

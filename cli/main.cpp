@@ -20,6 +20,7 @@
 #include "cli/rows.h"
 #include "core/catalogue.h"
 #include "core/version.h"
+#include "emv/decoded_objects.h"
 #include "rsa/rsa_key.h"
 
 #ifdef _WIN32
@@ -257,7 +258,13 @@ int run_row(CLI::App& run, const RunOptions& o)
     if (!result.usage.empty()) // GO! disabled: field 0 held no hexadecimal digits, perhaps only letters
         return usage(row.name + ": " + result.usage + (result.usage.starts_with("GO!") ? letters_hint(row, request.form, 0) : ""));
     if (o.json) {
-        std::cout << dump(result_json(row, result)) << "\n";
+        json j = result_json(row, result);
+        // A row that reads TLV data adds the objects it decoded (emv/decoded_objects.h).
+        if (catalogue[match.index].context == &TLV_DECODED_OBJECTS && result.error.empty())
+            for (const DecodedObject& d : TLV_DECODED_OBJECTS.objects())
+                j["objects"].push_back({{"tag", d.tag}, {"name", d.name}, {"length", d.length}, {"value", d.value},
+                                        {"depth", d.depth}, {"constructed", d.constructed}});
+        std::cout << dump(j) << "\n";
     } else if (result.error.empty()) {
         for (const FormField& f : result.outputs)
             std::cout << f.title << " " << f.text << "  (" << f.counter << ")\n";

@@ -133,6 +133,12 @@ struct OperationRow {
     RowFunction check_value = nullptr; // writes the check-value line of rows with OPF_CHECK_VALUE
 };
 
+// Fields a row does not use: hidden, with the picture that stands in their place (or none).
+inline constexpr FieldLook HIDDEN_ARROW = {nullptr, 124};
+inline constexpr FieldLook HIDDEN_FUNNEL = {nullptr, 125};
+inline constexpr FieldLook HIDDEN_DASHES = {nullptr, 126};
+inline constexpr FieldLook HIDDEN_EMPTY = {nullptr, -1};
+
 // A separator: a heading in the drop-list, and a centre picture instead of fields.
 constexpr OperationRow separator(const char* name, std::int32_t centre_picture)
 {

@@ -84,9 +84,14 @@ void choose_row()
     layout_for_row();
     // A field that turns from bytes to digits or text (or back) is counted again in its new unit.
     const OperationRow& row = selected_row();
-    for (int i = 0; i < 4; ++i)
-        if (((flags_before ^ row.flags) & (OPF_DIGITS(i) | OPF_TEXT(i))) && !field_is_output(row, i))
+    for (int i = 0; i < FIELD_COUNT; ++i) {
+        if (!((flags_before ^ row.flags) & (OPF_DIGITS(i) | OPF_TEXT(i))))
+            continue;
+        if (field_is_output(row, i))
+            show_counter(i);
+        else
             recount_field(i);
+    }
 }
 
 } // namespace

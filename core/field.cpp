@@ -25,7 +25,6 @@ bool size_rule_admits(std::int32_t length, int size_rule, int capacity)
     return true;
 }
 
-constexpr char HEX_DIGITS[] = "0123456789ABCDEF";
 
 int text_limit_for(int capacity) { return std::max(FIELD_MAX_TEXT, 4 * capacity); }
 
@@ -150,6 +149,8 @@ int field_load(int index, int size_rule, int strict)
 
 void recount_field(int index) { parse_into_buffer(index, 0, 0); }
 
+void show_counter(int index) { set_counter(index, g_field[index].length, false); }
+
 void field_show(int index)
 {
     const FieldBuffer& buffer = g_field[index];
@@ -159,9 +160,13 @@ void field_show(int index)
     if (is_digits_field(index)) {
         text.assign(reinterpret_cast<const char*>(buffer.data), static_cast<std::size_t>(buffer.length));
     } else if (is_text_field(index) || g_window->checked(field_ascii_id[index])) {
+        // A text field keeps its line breaks (a multi-line result); other control bytes show as dots.
+        const bool lines = is_text_field(index);
         text.reserve(static_cast<std::size_t>(buffer.length));
-        for (std::int32_t i = 0; i < buffer.length; ++i)
-            text.push_back(buffer.data[i] < 0x20 ? '.' : static_cast<char>(buffer.data[i]));
+        for (std::int32_t i = 0; i < buffer.length; ++i) {
+            const std::uint8_t b = buffer.data[i];
+            text.push_back(b < 0x20 && !(lines && (b == '\r' || b == '\n')) ? '.' : static_cast<char>(b));
+        }
     } else {
         text.reserve(2 * static_cast<std::size_t>(buffer.length));
         for (std::int32_t i = 0; i < buffer.length; ++i) {

@@ -33,7 +33,8 @@ enum : int {
     PARSE_NOT_DIGITS = 3, // a digit-string field holds something other than decimal digits
 };
 
-// The value of one hexadecimal digit, either case; -1 for any other character.
+// The upper-case hexadecimal digits, and the value of one hexadecimal digit, either case (-1 for any other character).
+inline constexpr char HEX_DIGITS[] = "0123456789ABCDEF";
 int hex_value(char c);
 
 // Size rules: 0 any length up to the capacity (1024 bytes unless given); n > 0 a multiple of n; -n exactly n bytes.
@@ -52,6 +53,8 @@ void field_show(int index);
 
 // The edit-change handling: re-reads field index with size rule 0, no message, no rewrite.
 void recount_field(int index);
+// Sets field index's counter from its buffer, in its unit (bytes, digits or characters).
+void show_counter(int index);
 
 // Field index's bytes as loaded, and the same as characters (for digit and text fields).
 std::span<const std::uint8_t> field_bytes(int index);

@@ -37,15 +37,17 @@ void lay_out_field(const OperationRow& row, int i)
     g_window->set_text(field_label_id[i], shown ? label : "");
     for (int id : {field_label_id[i], field_edit_id[i], field_counter_id[i]})
         g_window->show(id, shown);
-    g_window->show(field_ascii_id[i], shown && !field_holds_digits(row, i) && !field_holds_text(row, i));
+    // The ASCII box, Adjust (parity) and Padding act on bytes: beside digits or text they would mislead.
+    const bool bytes = shown && field_kind(row, i) == FieldKind::Hex;
+    g_window->show(field_ascii_id[i], bytes);
     if (i == 0)
-        g_window->show(IDC_PADDING, shown);
+        g_window->show(IDC_PADDING, bytes);
     if (i < 4) {
-        g_window->show(field_adjust_id[i], shown);
+        g_window->show(field_adjust_id[i], bytes);
         g_window->limit_text(field_edit_id[i], field_text_limit(i));
-    }
-    else
+    } else {
         g_window->show(IDC_COPY_TO_INPUT, shown);
+    }
 
     if (row.id == OP_SEPARATOR && i == 0)
         g_window->show(field_icon_id[0], false); // a separator's icon[0] is its centre picture

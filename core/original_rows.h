@@ -9,10 +9,6 @@
 
 namespace original_rows {
 
-constexpr FieldLook HIDDEN_ARROW = {nullptr, 124};
-constexpr FieldLook HIDDEN_FUNNEL = {nullptr, 125};
-constexpr FieldLook HIDDEN_DASHES = {nullptr, 126};
-constexpr FieldLook HIDDEN_EMPTY = {nullptr, -1};
 constexpr FieldLook IV_8 = {"Initial Value (8 bytes - optional):", 116, "iv", or_empty(exactly(8)), nullptr, "zeros"};
 constexpr FieldLook KSN = {"KSN - Key Serial Number (10 bytes):", 128, "ksn", exactly(10)};
 constexpr FieldLook BDK = {"Triple-DES BDK - Base Derivation Key (16 bytes):", 129, "bdk", exactly(16)};

@@ -27,6 +27,7 @@ struct CryptogramVersion {
     MacPadding padding;
     std::array<IadPart, 2> parts;
     int part_count;
+    bool iad_lengths = false; // the IAD is parts each led by its length byte (Visa, CCD, Interac)
 };
 
 // 9F02 9F03 9F1A 95 5F2A 9A 9C 9F37 82 9F36: the elements every version starts with, in this order.
@@ -44,13 +45,13 @@ inline constexpr IadPart MASTERCARD_COUNTERS = {10, 8}; // IAD bytes 11-18
 inline constexpr std::array<CryptogramVersion, 9> CRYPTOGRAM_VERSIONS = {{
     {"EMV Cryptogram Visa CVN 10", CDOL_ELEMENTS "IAD or CVR (4 bytes):",
      CRYPTOGRAM_HELP "Visa CVN 10: ICC Master Key, padding method 1", SessionKeyMethod::None, MacPadding::Zeros,
-     {VISA_CVR}, 1},
+     {VISA_CVR}, 1, true},
     {"EMV Cryptogram Visa CVN 18", CDOL_ELEMENTS "IAD (9F10):",
      CRYPTOGRAM_HELP "Visa CVN 18: common session key, padding method 2", SessionKeyMethod::Common, MacPadding::Bit,
-     {}, 0},
+     {}, 0, true},
     {"EMV Cryptogram Visa CVN 22", CDOL_ELEMENTS "IAD (9F10):",
      CRYPTOGRAM_HELP "Visa CVN 22: common session key, padding method 2", SessionKeyMethod::Common, MacPadding::Bit,
-     {}, 0},
+     {}, 0, true},
     {"EMV Cryptogram Mastercard CVN 16", CDOL_ELEMENTS "IAD or CVR (6 bytes):",
      CRYPTOGRAM_HELP "Mastercard CVN 16: Mastercard session key, padding method 2", SessionKeyMethod::Mastercard,
      MacPadding::Bit, {MASTERCARD_CVR}, 1},
@@ -65,16 +66,17 @@ inline constexpr std::array<CryptogramVersion, 9> CRYPTOGRAM_VERSIONS = {{
      MacPadding::Bit, {MASTERCARD_CVR, MASTERCARD_COUNTERS}, 2},
     {"EMV Cryptogram Interac CVN 133", CDOL_ELEMENTS "IAD (9F10):",
      CRYPTOGRAM_HELP "Interac CVN 133: Mastercard session key, padding method 2", SessionKeyMethod::Mastercard,
-     MacPadding::Bit, {}, 0},
+     MacPadding::Bit, {}, 0, true},
     {"EMV Cryptogram CCD CVN 5", CDOL_ELEMENTS "IAD (9F10):",
      CRYPTOGRAM_HELP "Common Core Definitions CVN 5: common session key, padding method 2", SessionKeyMethod::Common,
-     MacPadding::Bit, {}, 0},
+     MacPadding::Bit, {}, 0, true},
 }};
 #undef CDOL_ELEMENTS
 #undef CRYPTOGRAM_HELP
 
 // The data a version MACs, from the common elements and the IAD (or its parts) as typed; empty
-// when the typed bytes do not fit the version.
+// when the typed bytes do not fit the version, or a whole IAD of a version with length bytes does not
+// end where its length bytes say.
 std::vector<std::uint8_t> cryptogram_data(const CryptogramVersion& version, std::span<const std::uint8_t> typed);
 
 // The data padded to whole blocks (padding method 1 pads empty data to one block).

@@ -51,25 +51,26 @@ std::array<std::uint8_t, 8> cryptogram(const Key& key, std::span<const std::uint
 
 int emv_cryptogram_handler()
 {
-    if (!load_key(0) || !field_load(1, 0, 1))
-        return 0;
     Key key;
-    std::copy_n(g_field[0].data, 16, key.begin());
-
+    // The custom row: the whole data in field 0, the key in field 2.
     if (selected_row().id == OP_EMV_CRYPTOGRAM_CUSTOM) {
+        if (!field_load(0, 0, 1) || !load_key(2))
+            return 0;
+        std::copy_n(g_field[2].data, 16, key.begin());
         const auto padding = g_window->checked(IDC_PADDING) ? MacPadding::Bit : MacPadding::Zeros;
-        const auto padded = mac_padded(field_bytes(1), padding);
+        const auto padded = mac_padded(field_bytes(0), padding);
         if (padded.size() > FIELD_MAX_BYTES) {
-            show_field_error(1, MSG_INVALID_FIELD_SIZE);
+            show_field_error(0, MSG_INVALID_FIELD_SIZE);
             return 0;
         }
-        std::array<std::uint8_t, 3> kcv;
-        key_check_value(key, kcv);
-        show_bytes(2, padded);
-        show_bytes(3, kcv);
+        show_bytes(3, padded);
         show_bytes(4, cryptogram(key, padded));
         return 1;
     }
+
+    if (!load_key(0) || !field_load(1, 0, 1))
+        return 0;
+    std::copy_n(g_field[0].data, 16, key.begin());
 
     const CryptogramVersion* version = selected_version();
     if (!version) {

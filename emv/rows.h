@@ -1,6 +1,6 @@
-// rows.h: the drop-list rows of the EMV keys and cryptograms; ids 60-69. A result moves on with
-// "Copy to Input": the ICC master key into field 0 of the session key and cryptogram rows, the
-// session key into field 0 of the custom cryptogram, the cryptogram into field 0 of the ARPC rows.
+// rows.h: the drop-list rows of the EMV keys and cryptograms (ids 60-69) and of EMV data (70-79). A
+// result moves on with "Copy to Input": the ICC master key into field 0 of the session key and
+// cryptogram rows, the cryptogram into field 0 of the ARPC rows.
 #pragma once
 
 #include <array>
@@ -8,6 +8,7 @@
 #include "core/catalogue.h"
 #include "core/handlers.h"
 #include "emv/cryptogram.h"
+#include "emv/decoded_objects.h"
 #include "emv/handlers.h"
 
 enum : std::int32_t {
@@ -20,6 +21,9 @@ enum : std::int32_t {
     OP_EMV_CRYPTOGRAM_CUSTOM = 66,
     OP_EMV_ARPC1 = 67,
     OP_EMV_ARPC2 = 68,
+    OP_EMV_TLV_DECODE = 70,
+    OP_EMV_ELEMENT_DECODE = 71,
+    OP_EMV_ARQC_CHECK = 72,
 };
 
 namespace emv_rows {
@@ -32,14 +36,12 @@ constexpr FieldLook ICC_MK = {"ICC Master Key (16 bytes):", 130, "icc-mk", exact
 constexpr FieldLook ATC = {"ATC - Application Transaction Counter (2 bytes):", 128, "atc", exactly(2)};
 constexpr FieldLook OUT_KCV = {"Check value:", 121, "kcv"};
 constexpr FieldLook OUT_ICC_MK = {"ICC Master Key (odd parity):", 115, "icc-mk"};
-constexpr FieldLook OUT_SESSION_KEY = {"Session Key:", 131, "session-key"};
+constexpr FieldLook OUT_SESSION_KEY = {"Session Key (not parity-adjusted):", 131, "session-key"};
 constexpr FieldLook OUT_DATA_MACED = {"Data MACed (after padding):", 123, "data-maced"};
 constexpr FieldLook OUT_CRYPTOGRAM = {"Application Cryptogram (ARQC, TC or AAC):", 139, "ac"};
 constexpr FieldLook ARQC = {"ARQC (8 bytes):", 139, "arqc", exactly(8)};
 constexpr FieldLook ARPC_KEY = {"Key: ICC Master Key or Session Key (16 bytes):", 115, "key", exactly(16), "icc-mk session-key"};
 constexpr FieldLook OUT_ARPC = {"ARPC - Authorisation Response Cryptogram:", 118, "arpc"};
-constexpr FieldLook HIDDEN_DASHES = {nullptr, 126};
-constexpr FieldLook HIDDEN_ARROW = {nullptr, 124};
 
 #define ICC_MK_HELP "EMV 4.3 Book 2 A1.4 - ICC Master Key derivation\r"
 #define SESSION_HELP "EMV 4.3 Book 2 A1.3 - Session Key derivation\r"
@@ -79,6 +81,48 @@ constexpr std::array<OperationRow, 8> KEY_AND_ARPC_ROWS = {{
 #undef SESSION_HELP
 #undef ARPC_HELP
 
+// The EMV data rows: DE55 and card responses read, named and checked.
+inline constexpr FieldPart CARD_PARTS[] = {
+    {"pan", "PAN (8 to 19 digits; else tag 5A)", FieldKind::Digits, or_empty(between(8, 19)), "Invalid PAN length!", ""},
+    {"psn", "PAN sequence number (2 digits; else 5F34, else 00)", FieldKind::Digits, or_empty(exactly(2)),
+     "Invalid PAN sequence number!", ""},
+    {"atc", "ATC (2 bytes; else tag 9F36)", FieldKind::Hex, or_empty(exactly(2)), "Invalid ATC length!", ""},
+    {"cvn", "Cryptogram version: auto (from 9F10), 10, 18, 22, 16, 17, 20, 21, 133 or 5", FieldKind::Text,
+     or_empty(between(1, 4)), "Unknown cryptogram version!", "auto"},
+    {"option", "ICC master key option: auto, A or B", FieldKind::Text, or_empty(between(1, 4)), "Option A or B!", "auto"},
+};
+inline constexpr FieldPart RESPONSE_PARTS[] = {
+    {"arc", "ARC (2 bytes), for ARPC method 1", FieldKind::Hex, or_empty(exactly(2)), "Invalid ARC length!", ""},
+    {"csu", "CSU (4 bytes), for ARPC method 2", FieldKind::Hex, or_empty(exactly(4)), "Invalid CSU length!", ""},
+    {"proprietary-data", "Proprietary data (0 to 8 bytes), with the CSU", FieldKind::Hex, or_empty(between(1, 8)),
+     "Invalid proprietary data length!", ""},
+};
+
+constexpr std::array<OperationRow, 4> DATA_ROWS = {{
+    separator("========================== EMV DATA ===========================", 134),
+    {OP_EMV_TLV_DECODE, "EMV TLV decode",
+     {{"TLV data - DE55, a card response or a template:", 117, "tlv", any_size(), "de55 data"}, HIDDEN_ARROW,
+      HIDDEN_DASHES, HIDDEN_DASHES, {"Objects - tag, name (length): value:", 121, "decoded", {}, nullptr, nullptr, 8192}},
+     "EMV 4.3 Book 3 Annex B - BER-TLV data objects\rTVR, TSI, AIP, AUC, CVM, IAD, DOL, CTQ, TTQ explained",
+     emv_tlv_decode_handler, OPF_TEXT(4), &TLV_DECODED_OBJECTS},
+    {OP_EMV_ELEMENT_DECODE, "EMV data element decode",
+     {{"Tag - 95, 9B, 82, 9F07, 8E, 9F34, 9F10, 9F6C, 9F66, 80 or a DOL:", 140, "tag", between(1, 4)},
+      {"Value:", 117, "value", any_size()},
+      {"Data the DOL lists (optional, DOLs only):", 117, "data", or_empty(any_size())}, HIDDEN_ARROW,
+      {"In words:", 121, "decoded", {}, nullptr, nullptr, 8192}},
+     "EMV 4.3 Book 3 Annex C - data elements in words\rBit tables, CV Rules, IAD formats, DOL entries",
+     emv_element_decode_handler, OPF_TEXT(4)},
+    {OP_EMV_ARQC_CHECK, "EMV ARQC check (from TLV)",
+     {{"DE55 - ICC data (TLV with 9F26, 9F10, 9F36 ...):", 117, "de55", any_size(), "tlv"}, IMK,
+      {"PAN/PSN/ATC/CVN/option (optional; typed wins over tags):", 117, "card", or_empty(any_size()), nullptr,
+       nullptr, 0, CARD_PARTS},
+      {"ARC, or /CSU/proprietary data (optional, for the ARPC):", 117, "response", or_empty(any_size()), nullptr,
+       nullptr, 0, RESPONSE_PARTS},
+      {"Verdict, data MACed, keys, ATC, UN (and variants):", 139, "result", {}, nullptr, nullptr, 4096}},
+     "EMV 4.3 Book 2 A1.2 - ARQC checked from DE55\rOn a mismatch, every variant that gives 9F26",
+     emv_arqc_check_handler, OPF_TEXT(2) | OPF_TEXT(3) | OPF_TEXT(4)},
+}};
+
 // The data a version takes: the common elements, then the IAD (at most 32 bytes) or its parts alone.
 constexpr SizeRule data_size(const CryptogramVersion& version)
 {
@@ -96,27 +140,30 @@ constexpr OperationRow cryptogram_row(const CryptogramVersion& version)
 {
     return {OP_EMV_CRYPTOGRAM, version.row,
             {ICC_MK, {version.data_title, 123, "data", data_size(version), DATA_ALIASES}, OUT_DATA_MACED,
-             {"Session Key used:", 131, "session-key"}, OUT_CRYPTOGRAM},
+             {"Session Key used (not parity-adjusted):", 131, "session-key"}, OUT_CRYPTOGRAM},
             version.help, emv_cryptogram_handler, TAIL_FIELD2, &version};
 }
 
 constexpr auto rows()
 {
-    std::array<OperationRow, KEY_AND_ARPC_ROWS.size() + CRYPTOGRAM_VERSIONS.size() + 1> all{};
+    std::array<OperationRow, KEY_AND_ARPC_ROWS.size() + CRYPTOGRAM_VERSIONS.size() + 1 + DATA_ROWS.size()> all{};
     std::size_t at = 0;
     for (std::size_t i = 0; i < 6; ++i) // up to the ARPC rows
         all[at++] = KEY_AND_ARPC_ROWS[i];
     for (const CryptogramVersion& version : CRYPTOGRAM_VERSIONS)
         all[at++] = cryptogram_row(version);
+    // The data first, beside the Padding box that chooses its padding, the key where keys go, with its check value.
     all[at++] = {OP_EMV_CRYPTOGRAM_CUSTOM, "EMV Cryptogram (custom)",
-                 {{"Key: Session Key, or ICC Master Key for versions without one (16 bytes):", 131, "key", exactly(16),
+                 {{"Transaction data, whole (tick Padding for method 2):", 123, "data", any_size()}, HIDDEN_ARROW,
+                  {"Key: Session Key, or ICC Master Key for versions without one (16 bytes):", 131, "key", exactly(16),
                    "session-key icc-mk"},
-                  {"Transaction data, whole (tick Padding for method 2):", 123, "data", any_size()}, OUT_DATA_MACED,
-                  {"Check value of the key:", 121, "kcv"}, OUT_CRYPTOGRAM},
+                  OUT_DATA_MACED, OUT_CRYPTOGRAM},
                  "EMV 4.3 Book 2 A1.2 - Application Cryptogram (ARQC, TC, AAC)\rMAC algorithm 3, padding method 1 or 2",
-                 emv_cryptogram_handler, TAIL_FIELD2 | OPF_MAC};
+                 emv_cryptogram_handler, TAIL_FIELD3 | OPF_MAC | OPF_CHECK_VALUE, nullptr, check_value_tdes};
     for (std::size_t i = 6; i < KEY_AND_ARPC_ROWS.size(); ++i)
         all[at++] = KEY_AND_ARPC_ROWS[i];
+    for (const OperationRow& row : DATA_ROWS)
+        all[at++] = row;
     return all;
 }
 

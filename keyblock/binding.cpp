@@ -16,7 +16,6 @@ namespace {
 constexpr std::uint8_t VARIANT_ENCRYPTION = 0x45; // TR-31:2018 A.2.1
 constexpr std::uint8_t VARIANT_MAC = 0x4D;
 
-constexpr char HEX_DIGITS[] = "0123456789ABCDEF";
 
 struct BindingKeys {
     BlockKey encryption;

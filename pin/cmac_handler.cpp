@@ -14,7 +14,7 @@ namespace {
 
 constexpr int KEY_FIELD = 0;
 constexpr int DATA_FIELD = 1;
-constexpr int LENGTH_FIELD = 3;
+constexpr int LENGTH_FIELD = 2;
 constexpr int MAC_MIN_BYTES = 4; // SP 800-38B: shorter tags need a risk analysis this tool cannot make
 
 bool key_length_fits(BlockAlgorithm algorithm, std::int32_t length)

@@ -1,6 +1,8 @@
 // pin_block.cpp: ISO 9564-1 PIN blocks, formats 0 to 3 (clear, 8 bytes) and format 4 (AES, 16 bytes).
 #include "pin/pin_block.h"
 
+#include "core/field.h"
+
 #include <algorithm>
 #include <array>
 
@@ -11,7 +13,6 @@ constexpr int PAN_MIN_DIGITS_0_3 = 13; // twelve digits and the check digit
 constexpr std::uint8_t FILL_F = 0xF;
 constexpr std::uint8_t FILL_A = 0xA;
 
-constexpr char HEX_DIGITS[] = "0123456789ABCDEF";
 
 // A field of 2 * N digits held as bytes, read and written one digit (nibble) at a time.
 std::uint8_t digit_at(const std::uint8_t* bytes, int index)

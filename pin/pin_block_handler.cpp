@@ -22,7 +22,6 @@ constexpr int FILL_USED_FIELD = 3;
 constexpr int BLOCK_FIELD = 0;
 constexpr int EXPECTED_FORMAT_FIELD = 2;
 
-constexpr char HEX_DIGITS[] = "0123456789ABCDEF";
 
 // Which field a build's broken rule points at.
 int build_field_of(PinRule rule)

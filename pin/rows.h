@@ -41,9 +41,6 @@ constexpr FieldLook K1_OUT = {"CMAC subkey K1:", 121, "k1"};
 constexpr FieldLook K2_OUT = {"CMAC subkey K2:", 121, "k2"};
 constexpr FieldLook LEGACY_KCV_OUT = {"Legacy check value (zero block encrypted, 3 bytes):", 121, "legacy-kcv"};
 constexpr FieldLook CMAC_KCV_OUT = {"CMAC check value (CMAC of a zero block, 5 bytes):", 121, "cmac-kcv"};
-constexpr FieldLook HIDDEN_ARROW = {nullptr, 124};
-constexpr FieldLook HIDDEN_DASHES = {nullptr, 126};
-constexpr FieldLook HIDDEN_EMPTY = {nullptr, -1};
 
 constexpr std::uint32_t DIGITS_01 = OPF_DIGITS(0) | OPF_DIGITS(1);
 
@@ -54,15 +51,15 @@ constexpr std::uint32_t DIGITS_01 = OPF_DIGITS(0) | OPF_DIGITS(1);
 inline constexpr std::array<OperationRow, 14> PIN_ROWS{{
     separator("========================= PIN BLOCKS ==========================", 134),
     {OP_PIN_FORMAT0, "PIN Block ISO Format 0",
-     {pin_rows::PIN, pin_rows::PAN_0_3, pin_rows::HIDDEN_ARROW, pin_rows::HIDDEN_EMPTY, pin_rows::CLEAR_BLOCK_OUT},
+     {pin_rows::PIN, pin_rows::PAN_0_3, HIDDEN_ARROW, HIDDEN_EMPTY, pin_rows::CLEAR_BLOCK_OUT},
      ISO_9564 "format 0\r(PIN with fill F, xor 12 PAN digits; ANSI X9.8)", pin_block_build_handler,
      pin_rows::DIGITS_01},
     {OP_PIN_FORMAT1, "PIN Block ISO Format 1",
-     {pin_rows::PIN, pin_rows::HIDDEN_DASHES, pin_rows::FILL_IN, pin_rows::FILL_OUT, pin_rows::CLEAR_BLOCK_OUT},
+     {pin_rows::PIN, HIDDEN_DASHES, pin_rows::FILL_IN, pin_rows::FILL_OUT, pin_rows::CLEAR_BLOCK_OUT},
      ISO_9564 "format 1\r(PIN with transaction or random fill, no PAN)", pin_block_build_handler,
      OPF_DIGITS(0) | OPF_DIGITS(3) | TAIL_FIELD3},
     {OP_PIN_FORMAT2, "PIN Block ISO Format 2",
-     {pin_rows::PIN, pin_rows::HIDDEN_DASHES, pin_rows::HIDDEN_ARROW, pin_rows::HIDDEN_EMPTY,
+     {pin_rows::PIN, HIDDEN_DASHES, HIDDEN_ARROW, HIDDEN_EMPTY,
       pin_rows::CLEAR_BLOCK_OUT},
      ISO_9564 "format 2\r(PIN with fill F, for integrated circuit cards)", pin_block_build_handler, OPF_DIGITS(0)},
     {OP_PIN_FORMAT3, "PIN Block ISO Format 3",
@@ -92,13 +89,13 @@ inline constexpr std::array<OperationRow, 14> PIN_ROWS{{
 
     separator("==================== MAC AND CHECK VALUES =====================", 132),
     {OP_CMAC_AES, "CMAC (AES)",
-     {pin_rows::AES_KEY, pin_rows::CMAC_DATA, pin_rows::HIDDEN_ARROW, pin_rows::MAC_LENGTH,
+     {pin_rows::AES_KEY, pin_rows::CMAC_DATA, pin_rows::MAC_LENGTH, HIDDEN_ARROW,
       pin_rows::CMAC_OUT},
-     "NIST SP 800-38B - CMAC with AES\r(RFC 4493 AES-CMAC for 16-byte keys)", cmac_handler, OPF_DIGITS(3)},
+     "NIST SP 800-38B - CMAC with AES\r(RFC 4493 AES-CMAC for 16-byte keys)", cmac_handler, OPF_DIGITS(2)},
     {OP_CMAC_TDES, "CMAC (Triple-DES)",
-     {{"Triple-DES Key (16 or 24 bytes):", 115, "key", one_of(16, 24)}, pin_rows::CMAC_DATA, pin_rows::HIDDEN_ARROW, pin_rows::MAC_LENGTH,
-      pin_rows::CMAC_OUT},
-     "NIST SP 800-38B - CMAC with Triple-DES\r(TDEA, keying options 1 and 2)", cmac_handler, OPF_DIGITS(3)},
+     {{"Triple-DES Key (16 or 24 bytes):", 115, "key", one_of(16, 24)}, pin_rows::CMAC_DATA, pin_rows::MAC_LENGTH,
+      HIDDEN_ARROW, pin_rows::CMAC_OUT},
+     "NIST SP 800-38B - CMAC with Triple-DES\r(TDEA, keying options 1 and 2)", cmac_handler, OPF_DIGITS(2)},
     {OP_KEY_CHECK_VALUES, "Key Check Values (DES / Triple-DES)",
      {{"DES / Triple-DES Key (8, 16 or 24 bytes):", 115, "key", one_of(8, 16, 24)}, pin_rows::K1_OUT, pin_rows::K2_OUT,
       pin_rows::LEGACY_KCV_OUT, pin_rows::CMAC_KCV_OUT},

@@ -9,7 +9,10 @@
 #include "core/original_rows.h"
 #include "emv/rows.h"
 #include "keyblock/rows.h"
+#include "keys/rows.h"
+#include "mac/rows.h"
 #include "pin/rows.h"
+#include "translate/rows.h"
 
 namespace {
 
@@ -27,7 +30,7 @@ constexpr auto join_rows(const std::array<OperationRow, N>&... parts)
 }
 
 constexpr auto ALL_ROWS = join_rows(std::to_array(original_rows::ORIGINAL_ROWS), PIN_ROWS, AES_DUKPT_ROWS,
-                                    KEY_BLOCK_ROWS, EMV_ROWS, END_ROW);
+                                    KEY_BLOCK_ROWS, EMV_ROWS, PIN_TRANSLATE_ROWS, KEY_COMPONENT_ROWS, MAC_ROWS, END_ROW);
 
 } // namespace
 

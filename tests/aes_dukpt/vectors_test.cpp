@@ -71,10 +71,7 @@ protected:
             for (std::size_t i = 0; i < (published ? 1 : out["registers"].size()); ++i) {
                 const std::string ksn = published ? s(in, "ksn") : counter_ksn(std::uint64_t{1} << i);
                 const std::string key = row("AES DUKPT Intermediate Derivation Key", ksn, "", s(in, "ik"), {}, true);
-                if (std::popcount(ksn_counter(std::span<const std::uint8_t, 12>(from_hex(ksn).data(), 12))) > 16)
-                    expect_refusal("KSN counter has more than 16 one-bits!", 0); // published as a derivation step
-                else
-                    EXPECT_EQ(key, published ? s(out, "key") : std::string(out["registers"][i])) << ksn;
+                EXPECT_EQ(key, published ? s(out, "key") : std::string(out["registers"][i])) << ksn; // any counter
             }
         } else if (op == "dukpt_aes.working_key") {
             static const std::map<std::string, std::string> USAGE = {

@@ -77,11 +77,11 @@ TEST_F(Emv, PublishedVectorsAndRefusals)
             const std::string left = go("Parity Adjust (lsb odd)", output());
             EXPECT_EQ(icc_master_key(v).substr(0, 16), left);
         } else if (op == "ac") {
-            EXPECT_EQ(go("EMV Cryptogram (custom)", v["key"], v["data"], "", "", v["padding"] == 2), e["ac"]);
+            EXPECT_EQ(go("EMV Cryptogram (custom)", v["data"], "", v["key"], "", v["padding"] == 2), e["ac"]);
         } else if (op == "cryptogram.custom") {
             const std::string sk = session_key(v, icc_master_key(v));
             expect_prefix(e, "sk_kcv", kcv);
-            expect_prefix(e, "ac", go("EMV Cryptogram (custom)", sk, v["data"], "", "", v["padding"] == 2));
+            expect_prefix(e, "ac", go("EMV Cryptogram (custom)", v["data"], "", sk, "", v["padding"] == 2));
         } else if (op == "cryptogram" || op == "cryptogram_data") {
             const json& preset = presets.at(v["preset"]);
             std::string data;

@@ -68,7 +68,7 @@ const std::map<std::string, std::vector<Step>> RECIPES = {
     // The PIN field enciphered twice under the zero key with the AES row: the PAN field of PAN "0" is zero.
     {"pinblock.format4.decode_pin_field", {{DECIPHER.row, {"block", "=0", "key"}, DECIPHER.outputs}}},
     {"cmac", {{CMAC_ROW, {"key", "msg"}, {{4, "mac"}}}}},
-    {"cmac.truncated", {{CMAC_ROW, {"key", "msg", "", "length"}, {{4, "mac"}}}}},
+    {"cmac.truncated", {{CMAC_ROW, {"key", "msg", "length"}, {{4, "mac"}}}}},
     {"cmac.subkeys", {{KCV_ROW, {"key"}, {{1, "K1"}, {2, "K2"}, {3, "L", Match::ExpectedStartsWith}}}}},
     {"kcv.legacy", {{KCV_ROW, {"key"}, {{3, "kcv"}}}}},
     {"kcv.cmac", {{KCV_ROW, {"key"}, {{4, "kcv", Match::ShownStartsWith}}}}},
