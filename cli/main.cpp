@@ -260,7 +260,7 @@ int run_row(CLI::App& run, const RunOptions& o)
     if (o.json) {
         json j = result_json(row, result);
         // A row that reads TLV data adds the objects it decoded (emv/decoded_objects.h).
-        if (catalogue[match.index].context == &TLV_DECODED_OBJECTS && result.error.empty())
+        if (catalogue[request.form.row].context == &TLV_DECODED_OBJECTS && result.error.empty())
             for (const DecodedObject& d : TLV_DECODED_OBJECTS.objects())
                 j["objects"].push_back({{"tag", d.tag}, {"name", d.name}, {"length", d.length}, {"value", d.value},
                                         {"depth", d.depth}, {"constructed", d.constructed}});

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <set>
 
@@ -103,8 +105,11 @@ TEST(CliCatalogue, EarlierRoleNamesStillWork)
 std::map<int, std::vector<json>> base_cases()
 {
     std::vector<json> lines;
-    for (const std::string file : {TABRIX_TEST_DATA "/cli-base-cases.jsonl", TABRIX_TEST_DATA "/../../cli/selftest.jsonl",
-                                   TABRIX_TEST_DATA "/rows/original.jsonl", TABRIX_TEST_DATA "/cli-window.jsonl"}) {
+    std::vector<std::string> files = {TABRIX_TEST_DATA "/cli-base-cases.jsonl", TABRIX_TEST_DATA "/../../cli/selftest.jsonl",
+                                      TABRIX_TEST_DATA "/cli-window.jsonl"};
+    for (const auto& entry : std::filesystem::directory_iterator(TABRIX_TEST_DATA "/rows"))
+        files.push_back(entry.path().string());
+    for (const std::string& file : files) {
         std::ifstream in(file);
         for (std::string text; std::getline(in, text);)
             if (json line = json::parse(text, nullptr, false); line.is_object() && line.contains("row")) {
@@ -164,10 +169,24 @@ bool refused_for_size(const FormResult& r, int field, FieldKind kind)
            (r.error == "Invalid field size!" || (kind != FieldKind::Text && r.error.find("length") != std::string::npos));
 }
 
-// Inputs whose size must match another's: the RSA data is as long as its modulus (or shorter), so both are
-// set together.
-constexpr std::pair<int, int> SAME_SIZE = {0, 1};
-bool sized_together(const OperationRow& row) { return row.handler == rsa_handler; }
+// Inputs whose sizes must match: set together, the first to the value tried, the others to that value
+// (or, for the RSA modulus, to FF bytes, above any data of its length).
+struct SizedTogether {
+    std::string_view row; // a row name or the start of one
+    std::vector<int> fields;
+    char fill; // the others' digits; 0: the value tried
+};
+const SizedTogether SIZED_TOGETHER[] = {
+    {"RSA Encryption/Decription", {0, 1}, 'F'},
+    {"Key Components Combine", {0, 1, 2}, 0},
+};
+const SizedTogether* sized_together(std::string_view row, int field)
+{
+    for (const SizedTogether& t : SIZED_TOGETHER)
+        if (row.starts_with(t.row) && std::find(t.fields.begin(), t.fields.end(), field) != t.fields.end())
+            return &t;
+    return nullptr;
+}
 
 // The text of a field with one part replaced.
 std::string with_part(const FieldInfo& f, const std::string& typed, std::size_t part, const std::string& value)
@@ -209,10 +228,11 @@ TEST(CliCatalogue, EverySizeListNamesIsAccepted)
                 const std::string text = text_from(request.fields[f.index].value_or(""));
                 request.fields[f.index] = text;
                 request.ascii[f.index] = false;
-                if (sized_together(row) && (f.index == SAME_SIZE.first || f.index == SAME_SIZE.second)) {
-                    request.fields[SAME_SIZE.first] = std::string(text.size() - 2, '0') + "11";
-                    request.fields[SAME_SIZE.second] = std::string(text.size(), 'F'); // a modulus above the data
-                }
+                if (const SizedTogether* together = text.empty() ? nullptr : sized_together(info.name, f.index))
+                    for (std::size_t k = 0; k < together->fields.size(); ++k)
+                        request.fields[together->fields[k]] =
+                            k == 0 || !together->fill ? value_of(FieldKind::Hex, static_cast<int>(text.size() / 2))
+                                                      : std::string(text.size(), together->fill);
                 const FormResult r = run_form(w, request);
                 if (r.usage.empty() && !refused_for_size(r, f.index, field_kind(row, f.index)))
                     return;

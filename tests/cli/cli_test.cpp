@@ -101,6 +101,13 @@ TEST(CliExit, StatusAndMessage)
         {"run 'dukpt t pin' --use-ipek --ivv 0", 64, "tabrix-cli: DUKPT Triple-DES PIN has no input --ivv; its inputs: --data --ksn --bdk"},
         {"list quadruple", 64, "tabrix-cli: no row \"quadruple\""},
         {"run des -0 4E6F772069732074 --key -", 0, ""},
+        // A verify row: 0 when it verifies, 1 when it does not.
+        {"run 'EMV ARQC check (from TLV)' --imk 0123456789ABCDEFFEDCBA9876543210 --de55 5A0812345678901234565F3401009F02"
+         "060000000040009F03060000000000009F1A020124950580000480005F2A0201249A031911059C01019F370452BF4585820218009F3602001"
+         "C9F100706010A03A060109F260829CCA15AE665FA2E", 0, ""},
+        {"run 'EMV ARQC check (from TLV)' --imk 0123456789ABCDEFFEDCBA9876543210 --de55 5A0812345678901234565F3401009F02"
+         "060000000040009F03060000000000009F1A020124950580000480005F2A0201249A031911059C01019F370452BF4585820218009F3602001"
+         "C9F100706010A03A060109F260829CCA15AE665FA2F", 1, ""},
         {"--help", 0, ""},
     };
     for (const auto& r : RUNS) {
