@@ -140,6 +140,15 @@ json parse_line(const std::string& text, std::string& problem)
     return line;
 }
 
+// A message that names what a line gave, kept on one line of the report: line ends written as \r, \n.
+std::string one_line(const std::string& message)
+{
+    std::string out;
+    for (char c : message)
+        out += c == '\n' ? "\\n" : c == '\r' ? "\\r" : std::string(1, c);
+    return out;
+}
+
 } // namespace
 
 CaseRequest read_case(const json& line)
@@ -188,8 +197,8 @@ std::vector<std::string> mismatches(const json& expect, const RowInfo& row, cons
 {
     std::vector<std::string> out;
     auto compare = [&](const std::string& what, const std::string& expected, const std::string& got) {
-        if (expected != got)
-            out.push_back(what + ": expected \"" + expected + "\", got \"" + got + "\"");
+        if (expected != got) // as JSON strings, so that a text of several lines stays on one
+            out.push_back(what + ": expected " + dump(json(expected)) + ", got " + dump(json(got)));
     };
     if (!expect.is_object())
         return {"\"expect\" is not an object"};
@@ -256,9 +265,17 @@ std::string dump(const json& value) { return value.dump(-1, ' ', false, json::er
 
 BatchTotals run_batch(std::istream& in, std::ostream& out, std::ostream& err, bool name_standards)
 {
-    BatchTotals totals;
     HeadlessWindow window;
     open_window(window);
+    const BatchTotals totals = run_batch(in, out, err, window, name_standards);
+    controller_destroy();
+    g_window = nullptr;
+    return totals;
+}
+
+BatchTotals run_batch(std::istream& in, std::ostream& out, std::ostream& err, HeadlessWindow& window, bool name_standards)
+{
+    BatchTotals totals;
     std::string text;
     bool too_long = false;
     std::streambuf* source = in.rdbuf();
@@ -276,7 +293,7 @@ BatchTotals run_batch(std::istream& in, std::ostream& out, std::ostream& err, bo
         if (problem.empty())
             problem = !c.problem.empty() ? c.problem : r.usage.empty() ? "" : c.row->name + ": " + r.usage;
         if (!problem.empty()) {
-            err << where << problem << "\n";
+            err << where << one_line(problem) << "\n";
             ++totals.failed;
             continue;
         }
@@ -291,12 +308,10 @@ BatchTotals run_batch(std::istream& in, std::ostream& out, std::ostream& err, bo
         ++totals.checked;
         const auto wrong = mismatches(line["expect"], *c.row, c.form, r);
         if (name_standards)
-            out << (wrong.empty() ? "ok    " : "FAIL  ") << line.value("standard", "?") << ": " << c.row->name << "\n";
+            out << (wrong.empty() ? "ok    " : "FAIL  ") << one_line(line.value("standard", "?")) << ": " << c.row->name << "\n";
         for (const std::string& m : wrong)
-            out << where << c.row->name << ": " << m << "\n";
+            out << where << c.row->name << ": " << one_line(m) << "\n";
         ++(wrong.empty() ? totals.passed : totals.failed);
     }
-    controller_destroy();
-    g_window = nullptr;
     return totals;
 }

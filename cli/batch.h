@@ -11,6 +11,7 @@
 
 #include "cli/form.h"
 #include "cli/request.h"
+#include "core/headless_window.h"
 
 // A case read from JSON: {"row", "inputs": {role, alias, part or index: text}, "mode", "padding",
 // "use_ipek", "ascii": [index or role], "expect": {field index or role: text, "check_value", "verdict",
@@ -57,3 +58,6 @@ struct BatchTotals {
 // lines are reported on err with their line number. With name_standards (the self-test) each case also
 // prints its "standard" and whether it passed. Stops when out cannot be written.
 BatchTotals run_batch(std::istream& in, std::ostream& out, std::ostream& err, bool name_standards = false);
+// The same on a window already open (open_window), as the fuzz target runs one line after another.
+BatchTotals run_batch(std::istream& in, std::ostream& out, std::ostream& err, HeadlessWindow& window,
+                      bool name_standards = false);

@@ -43,9 +43,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string line(reinterpret_cast<const char*>(data), size);
     if (line.find('\n') != std::string::npos || slow_key_generation(line))
         return 0;
+    static HeadlessWindow window;
+    static const bool opened = (open_window(window), true);
     std::istringstream in(line);
     std::ostringstream out, err;
-    const BatchTotals totals = run_batch(in, out, err);
+    const BatchTotals totals = run_batch(in, out, err, window);
+    (void)opened;
     FUZZ_CHECK(totals.cases <= 1, line);
     FUZZ_CHECK(totals.passed + totals.failed == totals.checked + (err.str().empty() ? 0 : 1), line + "\n" + err.str());
     std::istringstream refusals(err.str());
