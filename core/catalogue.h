@@ -39,7 +39,8 @@ enum : std::int32_t {
     OP_PARITY_MSB_EVEN = 28,
     OP_END = 29,
     // Rows beyond these take ids from their family's range, declared beside the family's rows:
-    // 30-39 PIN blocks, MAC and check values; 40-49 AES DUKPT; 50-59 key blocks; 60-69 EMV.
+    // 30-39 PIN blocks, MAC and check values; 40-49 AES DUKPT; 50-59 key blocks; 60-69 EMV; 70-79 EMV data;
+    // 80-89 and 110-119 card and PIN verification; 90-109 PIN translation, key components, MACs and HMAC.
 };
 
 // Flags word. The low 16 bits are the block modes, options and output tail; the bits above them

@@ -37,7 +37,8 @@ void set_counter(int index, std::int32_t length, bool half)
     if (is_digits_field(index))
         std::snprintf(text, sizeof text, length == 1 ? "%d digit" : "%d digits", static_cast<int>(length));
     else if (is_text_field(index))
-        std::snprintf(text, sizeof text, length == 1 ? "%d character" : "%d characters", static_cast<int>(length));
+        // "chars": "characters" wraps in the counter's box and leaves the number alone in sight.
+        std::snprintf(text, sizeof text, length == 1 ? "%d char" : "%d chars", static_cast<int>(length));
     else
         std::snprintf(text, sizeof text, half ? "%d,5 bytes" : "%d bytes", static_cast<int>(length));
     g_window->set_text(field_counter_id[index], text);

@@ -155,7 +155,7 @@ constexpr auto rows()
     // The data first, beside the Padding box that chooses its padding, the key where keys go, with its check value.
     all[at++] = {OP_EMV_CRYPTOGRAM_CUSTOM, "EMV Cryptogram (custom)",
                  {{"Transaction data, whole (tick Padding for method 2):", 123, "data", any_size()}, HIDDEN_ARROW,
-                  {"Key: Session Key, or ICC Master Key for versions without one (16 bytes):", 131, "key", exactly(16),
+                  {"Key: Session Key, or ICC Master Key (16 bytes):", 131, "key", exactly(16),
                    "session-key icc-mk"},
                   OUT_DATA_MACED, OUT_CRYPTOGRAM},
                  "EMV 4.3 Book 2 A1.2 - Application Cryptogram (ARQC, TC, AAC)\rMAC algorithm 3, padding method 1 or 2",

@@ -188,8 +188,7 @@ KeyBlockError build_key_block(std::string_view header_text, std::span<const std:
     if (header.text.size() != header_text.size())
         return KeyBlockError::OptionalBlock;
     const std::size_t n = static_cast<std::size_t>(key_block_cipher_bytes(header.version));
-    BindingKeys keys;
-    if (!binding_keys(header.version, kbpk, keys))
+    if (!kbpk_fits(header.version, kbpk.size()))
         return KeyBlockError::KbpkLength;
     const std::size_t payload_bytes = 2 + key.size() + padding.size();
     if (payload_bytes % n != 0)
@@ -214,25 +213,40 @@ KeyBlockError build_key_block(std::string_view header_text, std::span<const std:
         text[12] = static_cast<char>('0' + count / 10);
         text[13] = static_cast<char>('0' + count % 10);
     }
-    const std::size_t total = text.size() + 2 * payload_bytes + 2 * static_cast<std::size_t>(keys.mac_bytes);
-    if (total > 9999)
-        return KeyBlockError::TooLong;
-    for (std::size_t i = 0, v = total; i < 4; ++i, v /= 10)
-        text[4 - i] = static_cast<char>('0' + v % 10);
-
     std::vector<std::uint8_t> payload;
     payload.push_back(static_cast<std::uint8_t>(key.size() * 8 >> 8));
     payload.push_back(static_cast<std::uint8_t>(key.size() * 8));
     payload.insert(payload.end(), key.begin(), key.end());
     payload.insert(payload.end(), padding.begin(), padding.end());
+    return seal_key_block(header.version, text, kbpk, payload, block);
+}
+
+KeyBlockError seal_key_block(KeyBlockVersion version, std::string_view header_text, std::span<const std::uint8_t> kbpk,
+                             std::span<const std::uint8_t> payload, std::string& block)
+{
+    block.clear();
+    BindingKeys keys;
+    if (!binding_keys(version, kbpk, keys))
+        return KeyBlockError::KbpkLength;
+    if (payload.empty() || payload.size() % static_cast<std::size_t>(key_block_cipher_bytes(version)) != 0)
+        return KeyBlockError::PaddingLength;
+    if (header_text.size() < 5)
+        return KeyBlockError::BadLength;
+    const std::size_t total = header_text.size() + 2 * payload.size() + 2 * static_cast<std::size_t>(keys.mac_bytes);
+    if (total > 9999)
+        return KeyBlockError::TooLong;
+    std::string text(header_text);
+    for (std::size_t i = 0, v = total; i < 4; ++i, v /= 10)
+        text[4 - i] = static_cast<char>('0' + v % 10);
+
     std::vector<std::uint8_t> encrypted(payload.size());
     std::uint8_t tag[16];
-    if (is_variant_version(header.version)) {
+    if (is_variant_version(version)) {
         block_cbc_encrypt(keys.encryption, reinterpret_cast<const std::uint8_t*>(text.data()), payload.data(),
                           payload.size(), encrypted.data());
-        block_mac(header.version, keys, text, encrypted, tag);
+        block_mac(version, keys, text, encrypted, tag);
     } else {
-        block_mac(header.version, keys, text, payload, tag);
+        block_mac(version, keys, text, payload, tag);
         block_cbc_encrypt(keys.encryption, tag, payload.data(), payload.size(), encrypted.data());
     }
     block = text;

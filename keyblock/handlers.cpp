@@ -2,10 +2,6 @@
 // its key) and building one, reading the fields and reporting each refusal at the field it concerns.
 #include "keyblock/handlers.h"
 
-#include <algorithm>
-#include <cstring>
-#include <memory>
-
 #include "core/field.h"
 #include "core/messages.h"
 #include "keyblock/check_value.h"
@@ -16,15 +12,7 @@
 namespace {
 
 enum : int { FIELD_BLOCK_OR_HEADER = 0, FIELD_KBPK = 1, FIELD_KEY = 2, FIELD_PADDING = 3 };
-
-template <typename Bytes>
-void set_output(int index, const Bytes& bytes)
-{
-    const std::size_t n = std::min<std::size_t>(bytes.size(), FIELD_MAX_BYTES);
-    std::memcpy(g_field[index].data, bytes.data(), n);
-    g_field[index].length = static_cast<std::int32_t>(n);
-    field_show(index);
-}
+enum : int { OUTPUT_HEADER = 2, OUTPUT_CHECK_VALUE = 3, OUTPUT_KEY = 4, OUTPUT_BLOCK = 4 };
 
 int field_of_build_error(KeyBlockError error)
 {
@@ -51,9 +39,17 @@ int key_block_open_handler()
                          key_block_message(error));
         return 0;
     }
-    set_output(2, header_in_words(header));
-    set_output(3, key_check_value(header_field(header, FIELD_ALGORITHM)[0], key));
-    set_output(4, key);
+    // The row gives the outputs room for what a block of its field's capacity holds; a header whose words
+    // would still not fit is refused rather than shown cut.
+    const std::string words = header_in_words(header);
+    if (words.size() > static_cast<std::size_t>(field_capacity(OUTPUT_HEADER))) {
+        show_field_error(FIELD_BLOCK_OR_HEADER, key_block_message(KeyBlockError::TooLong));
+        return 0;
+    }
+    show_text(OUTPUT_HEADER, words);
+    // Keys of algorithms without a check value (HMAC, RSA, ECC, DSA) leave it empty.
+    show_bytes(OUTPUT_CHECK_VALUE, key_check_value(header_field(header, FIELD_ALGORITHM)[0], key));
+    show_bytes(OUTPUT_KEY, key);
     return 1;
 }
 
@@ -74,12 +70,12 @@ int key_block_build_handler()
         error = build_key_block(field_text(FIELD_BLOCK_OR_HEADER), field_bytes(FIELD_KBPK), field_bytes(FIELD_KEY),
                                 padding, block);
     }
-    if (error == KeyBlockError::None && block.size() > FIELD_MAX_BYTES)
+    if (error == KeyBlockError::None && block.size() > static_cast<std::size_t>(field_capacity(OUTPUT_BLOCK)))
         error = KeyBlockError::TooLong;
     if (error != KeyBlockError::None) {
         show_field_error(field_of_build_error(error), key_block_message(error));
         return 0;
     }
-    set_output(4, block);
+    show_text(OUTPUT_BLOCK, block);
     return 1;
 }

@@ -23,6 +23,7 @@ constexpr std::string_view MESSAGES[] = {
 
 bool printable(char c) { return c >= 0x20 && c <= 0x7E; }
 bool decimal(char c) { return c >= '0' && c <= '9'; }
+bool alphanumeric(char c) { return decimal(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 // Upper-case hexadecimal digits to a number; -1 when any is not one.
 long hex_number(std::string_view digits)
@@ -48,8 +49,9 @@ int decimal_number(std::string_view digits)
     return value;
 }
 
-// One optional block at text[at]: id, two hexadecimal length digits, or "00", two digits counting the
-// length's own digits, and those digits (the extended length form). The length counts the whole block.
+// One optional block at text[at]: id (two alphanumeric characters, as ANSI X9.143 requires), two
+// hexadecimal length digits, or "00", two digits counting the length's own digits, and those digits
+// (the extended length form). The length counts the whole block.
 // Returns the position after it, or 0 when it is malformed or would pass the end of text.
 std::size_t read_optional_block(std::string_view text, std::size_t at, OptionalBlock& block)
 {
@@ -71,7 +73,7 @@ std::size_t read_optional_block(std::string_view text, std::size_t at, OptionalB
         return 0;
     block.data = text.substr(at + head, static_cast<std::size_t>(length) - head);
     const auto is_printable = [](std::string_view s) { return std::all_of(s.begin(), s.end(), printable); };
-    if (!is_printable(block.id) || !is_printable(block.data))
+    if (!std::all_of(block.id.begin(), block.id.end(), alphanumeric) || !is_printable(block.data))
         return 0;
     return at + static_cast<std::size_t>(length);
 }

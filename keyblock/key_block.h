@@ -30,7 +30,8 @@ enum class KeyBlockError {
     KeyLength,       // the key length field does not fit the payload, or no key to build with
     MacMismatch,
     PaddingLength,   // a given padding that leaves the payload out of whole blocks
-    TooLong,         // a built block over the length field's 9999 characters or the field's capacity
+    TooLong,         // a built block over the length field's 9999 characters or its field's capacity, or a
+                     // header whose words pass the header field's
 };
 
 std::string_view key_block_message(KeyBlockError error);
@@ -97,3 +98,8 @@ int minimal_key_padding(KeyBlockVersion version, std::size_t key_length);
 KeyBlockError build_key_block(std::string_view header_text, std::span<const std::uint8_t> kbpk,
                               std::span<const std::uint8_t> key, std::span<const std::uint8_t> padding,
                               std::string& block);
+
+// Binds a payload (the key's length in bits, the key, its padding: whole cipher blocks) to a header
+// under the KBPK, filling in the header's length field; the header is otherwise taken as it is, unread.
+KeyBlockError seal_key_block(KeyBlockVersion version, std::string_view header_text, std::span<const std::uint8_t> kbpk,
+                             std::span<const std::uint8_t> payload, std::string& block);

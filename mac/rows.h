@@ -35,12 +35,12 @@ inline constexpr FieldPart OPTIONS_PARTS[] = {
 };
 
 constexpr FieldLook DATA = {"Data to be authenticated (may be empty):", 123, "data", or_empty(any_size())};
-constexpr FieldLook OPTIONS = {"Padding method (1, 2 or 3) / MAC length (4 to a block; optional):",
+constexpr FieldLook OPTIONS = {"Padding method (1, 2 or 3) / MAC length (4 to a block):",
                                140, "mac-options", any_size(), nullptr, nullptr, 0, OPTIONS_PARTS};
 constexpr FieldLook PADDED_OUT = {"Padded data:", 121, "padded-data", {}, nullptr, nullptr, 1056};
 constexpr FieldLook MAC_OUT = {"MAC:", 139, "mac"};
 constexpr FieldLook HMAC_KEY = {"Key (any length; longer than a hash block: hashed first):", 115, "key", any_size()};
-constexpr FieldLook HMAC_LENGTH = {"MAC length in bytes (at least 4 - optional; empty: the whole HMAC):", 140,
+constexpr FieldLook HMAC_LENGTH = {"MAC length in bytes (at least 4; empty: whole HMAC):", 140,
                                    "mac-length", or_empty(between(1, 2)), "length", "the whole HMAC"};
 constexpr FieldLook HMAC_OUT = {"HMAC:", 139, "hmac"};
 

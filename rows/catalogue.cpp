@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "aes_dukpt/rows.h"
+#include "cards/rows.h"
 #include "core/original_rows.h"
 #include "emv/rows.h"
 #include "keyblock/rows.h"
@@ -30,7 +31,8 @@ constexpr auto join_rows(const std::array<OperationRow, N>&... parts)
 }
 
 constexpr auto ALL_ROWS = join_rows(std::to_array(original_rows::ORIGINAL_ROWS), PIN_ROWS, AES_DUKPT_ROWS,
-                                    KEY_BLOCK_ROWS, EMV_ROWS, PIN_TRANSLATE_ROWS, KEY_COMPONENT_ROWS, MAC_ROWS, END_ROW);
+                                    KEY_BLOCK_ROWS, EMV_ROWS, PIN_TRANSLATE_ROWS, KEY_COMPONENT_ROWS, MAC_ROWS, CARD_ROWS,
+                                    END_ROW);
 
 } // namespace
 

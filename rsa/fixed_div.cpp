@@ -5,9 +5,21 @@
 
 #include "rsa/digit_product.h"
 
-// The 64-bit dividend is divided in two halves of 16 bits: each half of the quotient is first
+// One divide of 64 by 32 bits where the processor has it (the quotient fits, since high < d); elsewhere the
+// 64-bit dividend is divided in two halves of 16 bits: each half of the quotient is first
 // under-estimated by dividing by (high half of d) + 1, then corrected upward.
 Digit fixed_digit_div(const Digit dividend[2], Digit d) {
+#if defined(__i386__) || defined(__x86_64__)
+    if (dividend[1] >= d) // outside the contract: a quotient that does not fit would fault in divl
+        return fixed_digit_div_halves(dividend, d);
+    Digit quotient, rest;
+    __asm__("divl %4" : "=a"(quotient), "=d"(rest) : "a"(dividend[0]), "d"(dividend[1]), "rm"(d) : "cc");
+    return quotient;
+#endif
+    return fixed_digit_div_halves(dividend, d);
+}
+
+Digit fixed_digit_div_halves(const Digit dividend[2], Digit d) {
     const Digit d_high = d >> 16, d_low = d & 0xFFFF;
     std::uint64_t rest = (std::uint64_t{dividend[1]} << 32) | dividend[0];
 
@@ -32,6 +44,19 @@ Digit fixed_digit_div(const Digit dividend[2], Digit d) {
 
 // window[0 .. n] -= q * d[0 .. n - 1]
 static void subtract_multiple(Digit* window, Digit q, const Digit* d, int n) {
+    if constexpr (NARROW_REGISTERS) {
+        // Product and borrow resolved digit by digit: a mull and 32-bit arithmetic with carry.
+        Digit borrow = 0; // the high digit of the running product plus the borrow, below 2^32
+        for (int j = 0; j < n; ++j) {
+            const std::uint64_t p = digit_product(q, d[j]) + borrow;
+            const Digit low = static_cast<Digit>(p);
+            const Digit value = window[j];
+            window[j] = value - low;
+            borrow = static_cast<Digit>(p >> 32) + (value < low);
+        }
+        window[n] -= borrow;
+        return;
+    }
     // The digit products first, free of any carry, then one pass of subtraction with borrow.
     Digit low[FIXED_DIGITS], high[FIXED_DIGITS];
     for (int j = 0; j < n; ++j) {

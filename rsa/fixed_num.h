@@ -30,6 +30,9 @@ void fixed_shift_right(Digit* a, const Digit* b, unsigned bits, int n);
 
 // The quotient of the two-digit number (high, low) by d, whose top bit is set and which is above high.
 Digit fixed_digit_div(const Digit dividend[2], Digit d);
+// The same quotient formed from 16-bit halves with 32-bit divisions, for processors without a divide of
+// 64 by 32 bits.
+Digit fixed_digit_div_halves(const Digit dividend[2], Digit d);
 // quotient (c_digits, may be null) and remainder (d_digits) of c by d; nothing when d is zero.
 void fixed_div(Digit* quotient, Digit* remainder, const Digit* c, int c_digits, const Digit* d,
                int d_digits);

@@ -27,6 +27,18 @@ inline constexpr auto SMALL_PRIMES = [] {
     return primes;
 }();
 
+// Where the prime search spends its time, for the benchmark: collected only while prime_search_stats
+// points at a record (null by default), which the search then adds to.
+struct PrimeSearchStats {
+    std::uint64_t candidates = 0;  // odd numbers examined
+    std::uint64_t divided_out = 0; // of those, found composite by a small prime
+    std::uint64_t rounds = 0;      // Miller-Rabin rounds run
+    std::uint64_t rounds_by_factor = 0; // first rounds found failing from a factor above 1000 instead
+    double trial_seconds = 0;      // in trial division (or the sieve that stands for it)
+    double rounds_seconds = 0;     // in the Miller-Rabin rounds
+};
+extern PrimeSearchStats* prime_search_stats;
+
 // Miller-Rabin rounds for a candidate of this many bits (Handbook of Applied Cryptography, table 4.4).
 int prime_rounds(std::size_t bits);
 

@@ -1,13 +1,23 @@
 // fuzz_keyblock.cpp: the key block reader and builder. Any text under any KBPK into the reader, held
-// in a buffer of exactly its size so that a read past it stops the run; and any header, key and
-// padding into the builder, whose block must open again to the same key and header.
+// in a buffer of exactly its size so that a read past it stops the run; any header, key and padding
+// into the builder, whose block must open again to the same key and header; and any header and payload
+// sealed under a known KBPK, so that the MAC holds and the reading of optional blocks, key length,
+// header in words and check value behind it is reached.
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
+#include "keyblock/check_value.h"
+#include "keyblock/header_words.h"
 #include "keyblock/key_block.h"
 #include "tests/fuzz/fuzz_driver.h"
 
 namespace {
+
+// Any fixed key will do: the fuzzer need only get past the MAC, not guess it.
+constexpr std::uint8_t KNOWN_KBPK[32] = {0x88, 0xE1, 0xAB, 0x2A, 0x2E, 0x3D, 0xD3, 0x8C, 0x1F, 0xA0, 0x39,
+                                         0xA5, 0x36, 0x50, 0x0C, 0xC8, 0xA8, 0x7A, 0xB9, 0xD6, 0x2D, 0xC9,
+                                         0x2C, 0x01, 0x05, 0x8F, 0xA7, 0x9F, 0x44, 0x65, 0x7D, 0xE6};
 
 void read_any(const std::uint8_t* data, std::size_t size)
 {
@@ -62,6 +72,53 @@ void build_and_open(FuzzInput& in)
         FUZZ_CHECK(back[i] == header[i], block);
 }
 
+// A header taken as it comes (but for its version and length) and a payload whose key length field
+// may lie, sealed under the known KBPK. The block opens exactly when its header reads whole, in whole
+// cipher blocks, and the length field fits the payload; then to the key the payload carries.
+void seal_and_open(FuzzInput& in)
+{
+    constexpr std::size_t KBPK_SIZES[] = {16, 24, 32};
+    const std::uint8_t choice = in.byte();
+    const auto version = static_cast<KeyBlockVersion>("ABCD"[choice & 3]);
+    const std::size_t kbpk_size = KBPK_SIZES[(choice >> 2) % (version == KeyBlockVersion::D ? 3 : 2)];
+    const std::span<const std::uint8_t> kbpk(KNOWN_KBPK, kbpk_size);
+    std::string header = in.text(9999);
+    if (header.size() < 5)
+        return;
+    header[0] = static_cast<char>(version);
+    const std::size_t n = static_cast<std::size_t>(key_block_cipher_bytes(version));
+    const std::size_t blocks = 1 + in.byte() % 64;
+    std::vector<std::uint8_t> payload(blocks * n);
+    for (std::uint8_t& b : payload)
+        b = in.byte();
+
+    std::string block;
+    if (seal_key_block(version, header, kbpk, payload, block) != KeyBlockError::None)
+        return;
+    header = block.substr(0, header.size()); // with its length field filled in
+    KeyBlockHeader sealed;
+    const bool header_reads = parse_key_block_header(header, sealed) == KeyBlockError::None &&
+                              sealed.text.size() == header.size() && header.size() % n == 0;
+    const std::size_t bits = static_cast<std::size_t>(payload[0]) << 8 | payload[1];
+    const bool length_fits = bits != 0 && bits % 8 == 0 && bits / 8 <= payload.size() - 2;
+
+    KeyBlockHeader opened;
+    std::vector<std::uint8_t> key;
+    const KeyBlockError error = open_key_block(block, kbpk, opened, key);
+    const std::string detail = std::string(key_block_message(error)) + " " + block;
+    FUZZ_CHECK((error == KeyBlockError::None) == (header_reads && length_fits), detail);
+    FUZZ_CHECK(!header_reads || error == KeyBlockError::None || error == KeyBlockError::KeyLength, detail);
+    if (error != KeyBlockError::None)
+        return;
+    FUZZ_CHECK(opened.text == header, detail);
+    FUZZ_CHECK(std::equal(key.begin(), key.end(), payload.begin() + 2) && key.size() == bits / 8, detail);
+    const std::string words = header_in_words(opened);
+    for (int i = 0; i < opened.optional_count; ++i)
+        FUZZ_CHECK(words.find(opened.optional[static_cast<std::size_t>(i)].data) != std::string::npos, detail);
+    const std::vector<std::uint8_t> check = key_check_value(header_field(opened, FIELD_ALGORITHM)[0], key);
+    FUZZ_CHECK(check.empty() || check.size() == KEY_BLOCK_CHECK_VALUE_BYTES, detail);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -70,6 +127,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     if (data[0] & 1) {
         read_any(data, size);
+    } else if (data[0] & 2) {
+        FuzzInput in(data + 1, size - 1);
+        seal_and_open(in);
     } else {
         FuzzInput in(data + 1, size - 1);
         build_and_open(in);

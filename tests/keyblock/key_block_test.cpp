@@ -30,7 +30,8 @@ constexpr Refusal REFUSALS[] = {
     {"bad_key_length", "Invalid key length!", 0, 2},
     {"mac_mismatch", "Key block MAC does not verify!", 0, 0},
     {"bad_padding", "Invalid padding length!", 3, 3},
-    {"too_long", "Key block too long!", 2, 2},
+    {"too_long", "Key block too long!", 0, 2},
+    {"field_size", "Invalid field size!", 0, 2},
 };
 
 class KeyBlocks : public Workbench {

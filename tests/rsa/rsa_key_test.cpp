@@ -1,9 +1,12 @@
 // rsa_key_test.cpp: RSA key generation, both ways and through the rows, and what it rests on: the HAVEGE
 // generator and the probable-prime test (trial division, then Miller-Rabin rounds drawing 4 bytes a limb).
 #include <memory>
+#include <random>
+#include <string>
 
 #include "rsa/havege.h"
 #include "rsa/key_verify.h"
+#include "rsa/montgomery.h"
 #include "rsa/prime.h"
 #include "rsa/rsa_key.h"
 #include "tests/support/rsa_check.h"
@@ -126,6 +129,73 @@ TEST(PrimeTest, KnownNumbers)
         EXPECT_EQ(prime_test(&X, draws.source()), c["prime"].get<bool>() ? 0 : PRIME_NOT_ACCEPTABLE) << c["what"];
         EXPECT_TRUE(expected_draws < 0 ? draws.draws > 0 : long(draws.draws) == expected_draws) << c["what"] << ": " << draws.draws;
         EXPECT_EQ(mbedtls_mpi_cmp_mpi(&X, &original), 0) << c["what"] << " is left unchanged";
+    }
+}
+
+// Montgomery exponentiation against mbedTLS's: odd moduli of 1 to 128 digits, bases and exponents of
+// every length up to the modulus' own, and the edges (base 0 and 1, exponent 0, modulus 1).
+TEST(Montgomery, SameAsMbedtlsExpMod)
+{
+    std::mt19937 rng(22);
+    const auto number = [&](Mpi& x, int words) {
+        std::vector<std::uint8_t> bytes(4 * static_cast<std::size_t>(words));
+        for (auto& b : bytes)
+            b = static_cast<std::uint8_t>(rng());
+        mbedtls_mpi_read_binary(&x, bytes.data(), bytes.size());
+    };
+    for (int words = 1; words <= 128; words += words < 8 ? 1 : words < 64 ? 7 : 21) {
+        for (int trial = 0; trial < 3; ++trial) {
+            Mpi N, A, E, expected, got;
+            number(N, words);
+            mbedtls_mpi_set_bit(&N, 0, 1);
+            number(A, words);
+            mbedtls_mpi_mod_mpi(&A, &A, &N);
+            if (trial == 1)
+                mbedtls_mpi_lset(&A, trial == 1 && words % 2 ? 0 : 1);
+            number(E, trial == 2 ? words : 1 + words % 3);
+            if (words == 1 && trial == 0)
+                mbedtls_mpi_lset(&E, 0);
+            ASSERT_EQ(mbedtls_mpi_exp_mod(&expected, &A, &E, &N, nullptr), 0);
+            ASSERT_EQ(montgomery_exp_mod(&got, &A, &E, &N), 0) << words << " digits";
+            EXPECT_EQ(mbedtls_mpi_cmp_mpi(&got, &expected), 0) << words << " digits, trial " << trial;
+        }
+    }
+    Mpi one, A, E, got;
+    mbedtls_mpi_lset(&one, 1);
+    mbedtls_mpi_lset(&E, 5);
+    ASSERT_EQ(montgomery_exp_mod(&got, &A, &E, &one), 0);
+    EXPECT_EQ(mbedtls_mpi_cmp_int(&got, 0), 0) << "anything mod 1";
+    mbedtls_mpi_lset(&A, 2);
+    EXPECT_EQ(montgomery_exp_mod(&got, &A, &E, &A), MBEDTLS_ERR_MPI_BAD_INPUT_DATA) << "an even modulus";
+}
+
+// The searches of tests/data/prime_search.jsonl: the same prime from the same draws, and as many draws.
+TEST(PrimeGenerate, FixedDrawsGiveTheRecordedPrimeAndDraws)
+{
+    struct Counted {
+        HavegeState* state;
+        std::size_t draws = 0;
+        static std::int32_t draw(void* self) {
+            auto* c = static_cast<Counted*>(self);
+            ++c->draws;
+            return havege_draw(c->state);
+        }
+    };
+    for (const Json& c : read_cases("prime_search")) {
+        const auto state = std::make_unique<HavegeState>();
+        havege_counter = constant_a;
+        havege_init(state.get()); // the counter is read at every refill: reset when the search is done
+        for (int i = 0; i < c["skip"].get<int>(); ++i)
+            havege_draw(state.get());
+        Counted counted{state.get()};
+        Mpi X;
+        ASSERT_EQ(prime_generate(&X, c["bits"].get<int>(), {Counted::draw, &counted}), 0) << c;
+        havege_counter = nullptr;
+        char hex[1100];
+        std::size_t length = 0;
+        ASSERT_EQ(mbedtls_mpi_write_string(&X, 16, hex, sizeof hex, &length), 0);
+        EXPECT_EQ(std::string(hex), c["hex"].get<std::string>()) << c["bits"] << " bits, skip " << c["skip"];
+        EXPECT_EQ(counted.draws, c["draws"].get<std::size_t>()) << c["bits"] << " bits, skip " << c["skip"];
     }
 }
 
