@@ -242,9 +242,11 @@ int run_row(CLI::App& run, const RunOptions& o)
     if (!request.problem.empty())
         return usage(request.problem);
     const RowInfo& row = *request.row;
-    for (const std::string& extra : run.remaining())
+    for (const std::string& extra : run.remaining()) {
         if (extra.starts_with("-"))
             return usage(row.name + " has no input " + extra + "; its inputs:" + input_names(row, Naming::Option));
+        return usage("unexpected argument \"" + extra + "\" (a value needs its option)");
+    }
 
     rsa_key_progress = isatty(fileno(stderr)) ? show_progress : nullptr;
     run_started = std::chrono::steady_clock::now();

@@ -100,6 +100,7 @@ TEST(CliExit, StatusAndMessage)
         {"run sha-1 --ksn 00", 64, "tabrix-cli: SHA-1 has no input --ksn; its inputs: --data"},
         {"run 'dukpt t pin' --use-ipek --ivv 0", 64, "tabrix-cli: DUKPT Triple-DES PIN has no input --ivv; its inputs: --data --ksn --bdk"},
         {"list quadruple", 64, "tabrix-cli: no row \"quadruple\""},
+        {"run des 4E6F772069732074", 64, "tabrix-cli: unexpected argument \"4E6F772069732074\" (a value needs its option)"},
         {"run des -0 4E6F772069732074 --key -", 0, ""},
         // A verify row: 0 when it verifies, 1 when it does not.
         {"run 'EMV ARQC check (from TLV)' --imk 0123456789ABCDEFFEDCBA9876543210 --de55 5A0812345678901234565F3401009F02"
