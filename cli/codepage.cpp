@@ -94,8 +94,12 @@ std::string first_unmapped(std::string_view utf8)
             const auto b = static_cast<std::uint8_t>(utf8[start]);
             return std::string("byte ") + DIGITS[b >> 4] + DIGITS[b & 15] + " (not UTF-8)";
         }
-        if (byte_of(static_cast<char32_t>(c)) < 0)
-            return "\"" + std::string(utf8.substr(start, pos - start)) + "\"";
+        if (byte_of(static_cast<char32_t>(c)) < 0) {
+            std::string quoted(1, '"');
+            quoted.append(utf8.substr(start, pos - start));
+            quoted.push_back('"');
+            return quoted;
+        }
     }
     return "";
 }

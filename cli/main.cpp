@@ -25,7 +25,9 @@
 
 #ifdef _WIN32
 #include <io.h>
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <windows.h>
 #include <shellapi.h>
 #define isatty _isatty

@@ -9,7 +9,11 @@ namespace {
 
 std::string named(std::string_view key, Naming naming)
 {
-    return naming == Naming::Option ? "--" + std::string(key) : "\"" + std::string(key) + "\"";
+    std::string name(naming == Naming::Option ? "--" : "\"");
+    name.append(key);
+    if (naming == Naming::Json)
+        name.push_back('"');
+    return name;
 }
 
 const FieldInfo* field_info(const RowInfo& row, int index)
@@ -54,9 +58,12 @@ std::string input_names(const RowInfo& row, Naming naming)
     for (const FieldInfo& f : row.fields) {
         if (f.output)
             continue;
-        names += " " + named(f.role, naming);
-        for (const PartInfo& p : f.parts)
-            names += " " + named(p.role, naming);
+        names.push_back(' ');
+        names += named(f.role, naming);
+        for (const PartInfo& p : f.parts) {
+            names.push_back(' ');
+            names += named(p.role, naming);
+        }
     }
     return names;
 }
