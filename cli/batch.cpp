@@ -2,24 +2,18 @@
 #include "cli/batch.h"
 
 #include <istream>
-#include <map>
 #include <ostream>
+#include <set>
 
+#include "cli/actions.h"
+#include "cli/codepage.h"
+#include "core/controller.h"
+#include "core/field.h"
 #include "core/headless_window.h"
 
 using nlohmann::json;
 
 namespace {
-
-std::string key_text(const json& key) { return key.is_string() ? key.get<std::string>() : key.dump(); }
-
-// The field a key names: a role, or an index as a number or a string.
-int field_of(const RowInfo& row, const json& key)
-{
-    if (key.is_number_integer())
-        return field_by_key(row, std::to_string(key.get<int>()));
-    return key.is_string() ? field_by_key(row, key.get<std::string>()) : -1;
-}
 
 const FieldInfo* field_info(const RowInfo& row, int index)
 {
@@ -30,7 +24,7 @@ const FieldInfo* field_info(const RowInfo& row, int index)
 }
 
 // Hexadecimal as the window writes it: no spaces, upper case.
-std::string as_shown_hex(std::string text)
+std::string as_shown_hex(const std::string& text)
 {
     std::string out;
     for (char c : text)
@@ -39,81 +33,146 @@ std::string as_shown_hex(std::string text)
     return out;
 }
 
-std::string read_form(const json& j, CaseRequest& c)
+// A key of "ascii" as text: a role, or an index written as a number.
+std::string key_text(const json& key) { return key.is_string() ? key.get<std::string>() : key.dump(); }
+
+std::string given_from(const json& j, GivenRequest& g)
 {
     if (!j.is_object())
         return "a case is a JSON object";
     if (!j.contains("row") || !j["row"].is_string())
         return "no \"row\"";
-    const std::string name = j["row"];
-    const RowMatch match = find_row(name);
-    if (match.index < 0) {
-        std::string problem = "unknown row \"" + name + "\"";
-        for (std::size_t i = 0; i < match.candidates.size(); ++i)
-            problem += (i ? ", " : " (could be: ") + match.candidates[i];
-        if (!match.candidates.empty())
-            problem += ")";
-        return problem;
-    }
-    c.row = &describe_row(match.index);
-    c.form.row = match.index;
+    g.row = j["row"];
     if (j.contains("inputs")) {
         if (!j["inputs"].is_object())
             return "\"inputs\" is not an object";
-        std::map<int, std::vector<std::string>> parts;
         for (const auto& [key, value] : j["inputs"].items()) {
-            const int i = field_by_key(*c.row, key);
-            const PartKey part = i < 0 ? part_by_key(*c.row, key) : PartKey{};
-            if (part.field >= 0 && !field_info(*c.row, part.field)->output && value.is_string()) {
-                auto& given = parts[part.field];
-                given.resize(field_info(*c.row, part.field)->parts.size());
-                given[static_cast<std::size_t>(part.part)] = value.get<std::string>();
-                continue;
-            }
-            if (i < 0 || i > 3 || field_info(*c.row, i)->output)
-                return "the row has no input \"" + key + "\"";
             if (!value.is_string())
                 return "input \"" + key + "\" is not a string";
-            if (c.form.fields[i])
-                return "field " + std::to_string(i) + " given twice";
-            c.form.fields[i] = value.get<std::string>();
-        }
-        for (const auto& [i, given] : parts) {
-            if (c.form.fields[i])
-                return "field " + std::to_string(i) + " given twice";
-            c.form.fields[i] = join_parts(*field_info(*c.row, i), given);
+            g.inputs.emplace_back(key, value.get<std::string>());
         }
     }
     if (j.contains("ascii")) {
-        const json list = j["ascii"].is_array() ? j["ascii"] : json::array({j["ascii"]});
-        for (const json& key : list) {
-            const int i = field_of(*c.row, key);
-            if (i < 0)
-                return "the row has no field " + key_text(key) + " for \"ascii\"";
-            c.form.ascii[i] = true;
-        }
+        const json& ascii = j["ascii"];
+        if (ascii.is_array())
+            for (const json& key : ascii)
+                g.ascii.push_back(key_text(key));
+        else
+            g.ascii.push_back(key_text(ascii));
     }
     if (j.contains("mode")) {
-        c.form.mode = j["mode"].is_string() ? mode_radio(j["mode"].get<std::string>()) : 0;
-        if (c.form.mode == 0)
+        if (!j["mode"].is_string())
             return "\"mode\" is not ecb, cbc or mac";
+        g.mode = j["mode"];
     }
-    for (const char* flag : {"padding", "use_ipek"}) {
+    for (const char* flag : {"padding", "use_ipek"})
         if (j.contains(flag) && !j[flag].is_boolean())
             return std::string("\"") + flag + "\" is not true or false";
-    }
-    c.form.padding = j.value("padding", false);
-    c.form.use_ipek = j.value("use_ipek", false);
+    g.padding = j.value("padding", false);
+    g.use_ipek = j.value("use_ipek", false);
     return "";
+}
+
+// Reads one line into text, without its end; false at the end of the input. A line longer than the
+// limit is read no further than the limit and then skipped to its end: too_long tells.
+bool read_line(std::streambuf& in, std::string& text, bool& too_long)
+{
+    text.clear();
+    too_long = false;
+    using traits = std::char_traits<char>;
+    int c = in.sbumpc();
+    if (c == traits::eof())
+        return false;
+    for (; c != traits::eof() && c != '\n'; c = in.sbumpc()) {
+        if (text.size() < BATCH_LINE_LIMIT)
+            text.push_back(static_cast<char>(c));
+        else
+            too_long = true;
+    }
+    if (!text.empty() && text.back() == '\r')
+        text.pop_back();
+    return true;
+}
+
+// What keeps a line from being read as JSON before it is parsed: a NUL byte, or nesting too deep for
+// the reader to hold.
+std::string pre_scan(const std::string& text)
+{
+    int depth = 0;
+    bool in_string = false, escaped = false;
+    for (char c : text) {
+        if (c == '\0')
+            return "bad JSON (a NUL byte)";
+        if (in_string) {
+            escaped = !escaped && c == '\\';
+            in_string = escaped || c != '"';
+            continue;
+        }
+        if (c == '"')
+            in_string = true;
+        else if ((c == '[' || c == '{') && ++depth > BATCH_DEPTH_LIMIT)
+            return "bad JSON (nested deeper than " + std::to_string(BATCH_DEPTH_LIMIT) + ")";
+        else if (c == ']' || c == '}')
+            --depth;
+    }
+    return "";
+}
+
+// Parses a line, refusing a key given twice in one object; discarded with the problem when not JSON.
+json parse_line(const std::string& text, std::string& problem)
+{
+    std::vector<std::set<std::string>> keys;
+    std::string twice;
+    const json::parser_callback_t note_keys = [&](int, json::parse_event_t event, json& parsed) {
+        if (event == json::parse_event_t::object_start)
+            keys.emplace_back();
+        else if (event == json::parse_event_t::object_end)
+            keys.pop_back();
+        else if (event == json::parse_event_t::key && !keys.back().insert(parsed.get<std::string>()).second && twice.empty())
+            twice = parsed.get<std::string>();
+        return true;
+    };
+    json line = json::parse(text, note_keys, false);
+    if (line.is_discarded())
+        problem = "bad JSON";
+    else if (!twice.empty())
+        problem = "key \"" + twice + "\" given twice";
+    return line;
+}
+
+// A message that names what a line gave, kept on one line of the report: line ends written as \r, \n.
+std::string one_line(const std::string& message)
+{
+    std::string out;
+    for (char c : message)
+        out += c == '\n' ? "\\n" : c == '\r' ? "\\r" : std::string(1, c);
+    return out;
 }
 
 } // namespace
 
 CaseRequest read_case(const json& line)
 {
-    CaseRequest c;
-    c.problem = read_form(line, c);
-    return c;
+    GivenRequest given;
+    const std::string problem = given_from(line, given);
+    if (!problem.empty()) {
+        CaseRequest c;
+        c.problem = problem;
+        return c;
+    }
+    return build_request(given, Naming::Json);
+}
+
+FormResult shown_as_utf8(FormResult r)
+{
+    for (FormField& f : r.outputs) {
+        f.title = from_window_text(f.title);
+        f.text = from_window_text(f.text);
+        f.counter = from_window_text(f.counter);
+    }
+    r.check_value = from_window_text(r.check_value);
+    r.error = from_window_text(r.error);
+    return r;
 }
 
 json result_json(const RowInfo& row, const FormResult& r)
@@ -138,8 +197,8 @@ std::vector<std::string> mismatches(const json& expect, const RowInfo& row, cons
 {
     std::vector<std::string> out;
     auto compare = [&](const std::string& what, const std::string& expected, const std::string& got) {
-        if (expected != got)
-            out.push_back(what + ": expected \"" + expected + "\", got \"" + got + "\"");
+        if (expected != got) // as JSON strings, so that a text of several lines stays on one
+            out.push_back(what + ": expected " + dump(json(expected)) + ", got " + dump(json(got)));
     };
     if (!expect.is_object())
         return {"\"expect\" is not an object"};
@@ -153,17 +212,14 @@ std::vector<std::string> mismatches(const json& expect, const RowInfo& row, cons
             continue;
         }
         const std::string expected = value;
-        if (key == "error" || key == "check_value") {
-            compare(key, expected, key == "error" ? r.error : r.check_value);
+        if (key == "error" || key == "check_value" || key == "verdict") {
+            compare(key, expected, key == "error" ? r.error : key == "verdict" ? r.verdict : r.check_value);
             continue;
         }
-        if (key == "verdict") {
-            compare(key, expected, r.verdict);
-            continue;
-        }
+        const int index = field_by_key(row, key);
         const FormField* field = nullptr;
         for (const FormField& f : r.outputs)
-            if (std::to_string(f.index) == key || std::to_string(f.index) == std::to_string(field_by_key(row, key)))
+            if (f.index == index)
                 field = &f;
         if (!field) {
             out.push_back("the row has no output field \"" + key + "\"");
@@ -179,7 +235,21 @@ std::vector<std::string> mismatches(const json& expect, const RowInfo& row, cons
     return out;
 }
 
-std::string error_text(const RowInfo& row, const FormResult& r)
+std::string letters_hint(const RowInfo& row, const FormRequest& request, int index)
+{
+    const FieldInfo* f = field_info(row, index);
+    if (!f || index > 3 || f->kind != "hex" || request.ascii[index] || !request.fields[index])
+        return "";
+    std::string letters;
+    for (char c : *request.fields[index])
+        if (std::isalpha(static_cast<unsigned char>(c)) && hex_value(c) < 0 && letters.size() < 3)
+            letters.push_back(c);
+    if (letters.empty())
+        return "";
+    return "; it holds letters beyond A-F (\"" + letters + "\"), which a hexadecimal field skips: for text, add --ascii " + f->role;
+}
+
+std::string error_text(const RowInfo& row, const FormRequest& request, const FormResult& r)
 {
     const FieldInfo* f = field_info(row, r.error_field);
     if (!f)
@@ -187,35 +257,43 @@ std::string error_text(const RowInfo& row, const FormResult& r)
     std::string title = f->title;
     if (title.ends_with(':'))
         title.pop_back();
-    return r.error + " (field " + std::to_string(f->index) + " --" + f->role + ": " + title + ")";
+    return r.error + " (field " + std::to_string(f->index) + " --" + f->role + ": " + title + ")" +
+           letters_hint(row, request, f->index);
 }
 
 std::string dump(const json& value) { return value.dump(-1, ' ', false, json::error_handler_t::replace); }
 
 BatchTotals run_batch(std::istream& in, std::ostream& out, std::ostream& err, bool name_standards)
 {
-    BatchTotals totals;
     HeadlessWindow window;
+    open_window(window);
+    const BatchTotals totals = run_batch(in, out, err, window, name_standards);
+    controller_destroy();
+    g_window = nullptr;
+    return totals;
+}
+
+BatchTotals run_batch(std::istream& in, std::ostream& out, std::ostream& err, HeadlessWindow& window, bool name_standards)
+{
+    BatchTotals totals;
     std::string text;
-    for (int number = 1; std::getline(in, text); ++number) {
-        if (!text.empty() && text.back() == '\r')
-            text.pop_back();
-        if (text.find_first_not_of(" \t") == std::string::npos)
+    bool too_long = false;
+    std::streambuf* source = in.rdbuf();
+    for (std::uint64_t number = 1; out && source && read_line(*source, text, too_long); ++number) {
+        if (!too_long && text.find_first_not_of(" \t") == std::string::npos)
             continue;
         const std::string where = "line " + std::to_string(number) + ": ";
-        const json line = json::parse(text, nullptr, false);
-        if (line.is_discarded()) {
-            err << where << "bad JSON\n";
-            ++totals.failed;
-            continue;
-        }
-        if (line.is_object() && line.size() == 1 && line.contains("source"))
+        std::string problem = too_long ? "longer than 1 MiB" : pre_scan(text);
+        const json line = problem.empty() ? parse_line(text, problem) : json();
+        if (problem.empty() && line.is_object() && line.size() == 1 && line.contains("source"))
             continue; // names where the cases after it come from
-        CaseRequest c = read_case(line);
-        const FormResult r = c.problem.empty() ? run_form(window, c.form) : FormResult{};
-        const std::string problem = c.problem.empty() ? r.usage : c.problem;
+        ++totals.cases;
+        const CaseRequest c = problem.empty() ? read_case(line) : CaseRequest{};
+        const FormResult r = problem.empty() && c.problem.empty() ? shown_as_utf8(run_form(window, c.form)) : FormResult{};
+        if (problem.empty())
+            problem = !c.problem.empty() ? c.problem : r.usage.empty() ? "" : c.row->name + ": " + r.usage;
         if (!problem.empty()) {
-            err << where << (c.row ? c.row->name + ": " : "") << problem << "\n";
+            err << where << one_line(problem) << "\n";
             ++totals.failed;
             continue;
         }
@@ -223,14 +301,16 @@ BatchTotals run_batch(std::istream& in, std::ostream& out, std::ostream& err, bo
             json j = result_json(*c.row, r);
             j["line"] = number;
             out << dump(j) << "\n";
+            if (!r.error.empty())
+                ++totals.refused;
             continue;
         }
         ++totals.checked;
         const auto wrong = mismatches(line["expect"], *c.row, c.form, r);
         if (name_standards)
-            out << (wrong.empty() ? "ok    " : "FAIL  ") << line.value("standard", "?") << ": " << c.row->name << "\n";
+            out << (wrong.empty() ? "ok    " : "FAIL  ") << one_line(line.value("standard", "?")) << ": " << c.row->name << "\n";
         for (const std::string& m : wrong)
-            out << where << c.row->name << ": " << m << "\n";
+            out << where << c.row->name << ": " << one_line(m) << "\n";
         ++(wrong.empty() ? totals.passed : totals.failed);
     }
     return totals;

@@ -1,21 +1,14 @@
-// form.cpp: drives the controller through the same entries the window shell calls, over a headless seam
-// opened fresh for each run, and reads back what the window would show.
+// form.cpp: one request run through the user's actions on an open window, and what the window then shows.
 #include "cli/form.h"
 
+#include "cli/actions.h"
 #include "core/controller.h"
 
 namespace {
 
-constexpr int NOTIFY_EDIT_CHANGE = 0x0300; // EN_CHANGE
 constexpr const char* MODE_NAMES[] = {"ECB", "CBC", "MAC"};
 constexpr int MODE_RADIOS[] = {IDC_RADIO_ECB, IDC_RADIO_CBC, IDC_RADIO_MAC};
 constexpr std::uint32_t MODE_FLAGS[] = {OPF_ECB, OPF_CBC, OPF_MAC};
-
-void click(HeadlessWindow& w, int id, bool checked)
-{
-    w[id].checked = checked;
-    controller_command(id, 0);
-}
 
 std::string field_name(int i) { return "field " + std::to_string(i); }
 
@@ -28,26 +21,24 @@ std::string fill_in(HeadlessWindow& w, const FormRequest& r)
             ++k;
         if (!(selected_row().flags & MODE_FLAGS[k]))
             return std::string("the row offers no ") + MODE_NAMES[k] + " mode";
-        for (int id : MODE_RADIOS)
-            w[id].checked = id == r.mode; // a radio group unchecks the others
-        controller_command(r.mode, 0);
+        select_mode(w, r.mode);
     }
     if (r.padding) {
         if (!(w[IDC_PADDING].visible && w[IDC_PADDING].enabled))
             return "Padding is offered in MAC mode only";
-        click(w, IDC_PADDING, true);
+        set_box(w, IDC_PADDING, true);
     }
     if (r.use_ipek) {
         if (!(w[IDC_USE_IPEK].visible && w[IDC_USE_IPEK].enabled))
             return "the row offers no \"Use IPEK\"";
-        click(w, IDC_USE_IPEK, true);
+        set_box(w, IDC_USE_IPEK, true);
     }
     for (int i = 0; i < FIELD_COUNT; ++i) {
         if (!r.ascii[i])
             continue;
         if (!w[field_ascii_id[i]].visible)
             return field_name(i) + " is not shown for this row";
-        click(w, field_ascii_id[i], true);
+        set_box(w, field_ascii_id[i], true);
     }
     for (int i = 0; i < 4; ++i) {
         if (!r.fields[i])
@@ -59,8 +50,7 @@ std::string fill_in(HeadlessWindow& w, const FormRequest& r)
             return field_name(i) + " is not used in this mode";
         if (edit.text_limit > 0 && r.fields[i]->size() > static_cast<std::size_t>(edit.text_limit))
             return field_name(i) + " takes at most " + std::to_string(edit.text_limit) + " characters";
-        edit.text = *r.fields[i];
-        controller_command(field_edit_id[i], NOTIFY_EDIT_CHANGE);
+        type_text(w, i, *r.fields[i]);
     }
     if (!w[IDC_GO].enabled)
         return "GO! stays disabled while field 0 is empty";
@@ -71,18 +61,14 @@ std::string fill_in(HeadlessWindow& w, const FormRequest& r)
 
 FormResult run_form(HeadlessWindow& w, const FormRequest& r)
 {
-    w.reset();
-    g_window = &w;
-    controller_init();
-    w[IDC_OPERATION_LIST].selection = r.row;
-    controller_command(IDC_OPERATION_LIST, NOTIFY_LIST_SELECTION_CHANGED);
+    reset_form(w);
+    choose_row(w, r.row);
 
     FormResult result;
     result.usage = fill_in(w, r);
     if (!result.usage.empty())
         return result;
-    controller_command(IDC_GO, 0);
-    w.fire_timer();
+    press_go(w);
 
     if (!w.messages.empty()) {
         result.error = w.messages.front().text;

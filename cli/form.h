@@ -1,5 +1,6 @@
-// form.h: one run of a row as a user makes it in the window, over the headless seam: choose the row,
-// pick the block mode, tick the boxes, type the fields, press GO! and let the run timer fire.
+// form.h: the row driver: one run of a row as a user makes it in the window, over the headless seam (or
+// the tests' fake): the form reset, the row chosen, the block mode picked, the boxes ticked, the fields
+// typed, GO! pressed and the run timer fired; then what the window shows.
 #pragma once
 
 #include <array>
@@ -33,4 +34,6 @@ struct FormResult {
     std::string verdict;            // "verified" or "mismatch" from a verify row, "" from any other
 };
 
+// The window must be open (open_window); each run starts from a reset form, so that nothing of one
+// run leaks into the next.
 FormResult run_form(HeadlessWindow& window, const FormRequest& request);

@@ -94,6 +94,9 @@ std::string size_words(const SizeRule& rule, FieldKind kind, int capacity)
         int n = 0;
         while (n < 3 && rule.sizes[static_cast<std::size_t>(n)] != 0)
             ++n;
+        if (n == 1 && rule.sizes[0] == 1)
+            return std::string("exactly 1 ") + (kind == FieldKind::Digits ? "digit" : kind == FieldKind::Text ? "character" : "byte") +
+                   (rule.optional ? ", or empty" : "");
         if (n == 1)
             words = "exactly " + std::to_string(rule.sizes[0]);
         for (int i = 0; n > 1 && i < n; ++i)
@@ -128,9 +131,11 @@ RowInfo describe(int index)
         const bool output = field_is_output(row, i);
         const FieldKind kind = field_kind(row, i);
         const int capacity = look.capacity ? look.capacity : FIELD_MAX_BYTES;
+        SizeRule size = look.size;
+        size.optional = size.optional && i > 0; // GO! stays disabled while field 0 is empty
         FieldInfo f{i, look.label, look.role ? look.role : "field" + std::to_string(i), alias_list(look.aliases), output,
                     kind == FieldKind::Digits ? "digits" : kind == FieldKind::Text ? "text" : "hex",
-                    output ? "" : size_words(look.size, kind, capacity), look.default_text ? look.default_text : "", {},
+                    output ? "" : size_words(size, kind, capacity), look.default_text ? look.default_text : "", {},
                     look.separator};
         if (i == 0 && info.padding)
             f.size += "; any length with Padding";
@@ -225,4 +230,10 @@ int mode_radio(std::string_view mode)
 {
     const std::string m = lower(mode);
     return m == "ecb" ? IDC_RADIO_ECB : m == "cbc" ? IDC_RADIO_CBC : m == "mac" ? IDC_RADIO_MAC : 0;
+}
+
+bool is_fixed_option(std::string_view name)
+{
+    constexpr std::string_view FIXED[] = {"ascii", "mode", "padding", "use-ipek", "json", "help", "version"};
+    return std::find(std::begin(FIXED), std::end(FIXED), name) != std::end(FIXED);
 }

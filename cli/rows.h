@@ -68,5 +68,8 @@ PartKey part_by_key(const RowInfo& row, std::string_view key);
 // trailing parts left out are dropped so that their defaults apply.
 std::string join_parts(const FieldInfo& field, const std::vector<std::string>& parts);
 
+// run's own options, which no role may be named like: ascii, mode, padding, use-ipek, json, help, version.
+bool is_fixed_option(std::string_view name);
+
 // The block-mode radio button of "ecb", "cbc" or "mac"; 0 for anything else.
 int mode_radio(std::string_view mode);

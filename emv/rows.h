@@ -107,7 +107,7 @@ constexpr std::array<OperationRow, 4> DATA_ROWS = {{
      emv_tlv_decode_handler, OPF_TEXT(4), &TLV_DECODED_OBJECTS},
     {OP_EMV_ELEMENT_DECODE, "EMV data element decode",
      {{"Tag - 95, 9B, 82, 9F07, 8E, 9F34, 9F10, 9F6C, 9F66, 80 or a DOL:", 140, "tag", between(1, 4)},
-      {"Value:", 117, "value", any_size()},
+      {"Value:", 117, "value", between(2, 1024)},
       {"Data the DOL lists (optional, DOLs only):", 117, "data", or_empty(any_size())}, HIDDEN_ARROW,
       {"In words:", 121, "decoded", {}, nullptr, nullptr, 8192}},
      "EMV 4.3 Book 3 Annex C - data elements in words\rBit tables, CV Rules, IAD formats, DOL entries",

@@ -25,7 +25,7 @@ namespace pin_rows {
 constexpr FieldLook PIN = {"PIN (4 to 12 digits):", 137, "pin", between(4, 12)};
 constexpr FieldLook PAN_0_3 = {"PAN - Primary Account Number (13 to 19 digits, check digit last):", 117, "pan", between(13, 19)};
 constexpr FieldLook PAN_4 = {"PAN - Primary Account Number (1 to 19 digits):", 117, "pan", between(1, 19)};
-constexpr FieldLook FILL_IN = {"Fill digits (14 less PIN length; empty: random):", 116, "fill", or_empty(between(2, 10)), "fill-digits", "random"};
+constexpr FieldLook FILL_IN = {"Fill digits (14 less PIN length; empty: random):", 116, "fill", or_empty(between(1, 5)), "fill-digits", "random"};
 constexpr FieldLook FILL_OUT = {"Fill digits used:", 116, "fill-used"};
 constexpr FieldLook CLEAR_BLOCK_OUT = {"Clear PIN block (8 bytes):", 137, "pin-block"};
 constexpr FieldLook AES_KEY = {"AES Key (16, 24 or 32 bytes):", 115, "key", one_of(16, 24, 32)};

@@ -3,45 +3,19 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 
-#include "tests/support/workbench.h"
+#include "cli/batch.h"
+#include "core/controller.h"
+#include "tests/cli/run_cli.h"
+#include "tests/support/fake_window.h"
 
 using nlohmann::json;
 
 namespace {
-
-struct Ran {
-    int status;
-    std::string out, err;
-};
-
-std::string shell_quoted(std::string_view s)
-{
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-Ran cli(const std::string& args, const std::string& input = "")
-{
-    const std::string dir = testing::TempDir();
-    std::ofstream(dir + "cli_in") << input;
-    const std::string command = TABRIX_CLI " " + args + " <" + dir + "cli_in 2>" + dir + "cli_err";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    for (int c; (c = std::fgetc(pipe)) != EOF;)
-        out.push_back(static_cast<char>(c));
-    const int status = pclose(pipe);
-    std::stringstream err;
-    err << std::ifstream(dir + "cli_err").rdbuf();
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out, err.str()};
-}
 
 std::vector<json> cases(const char* file)
 {
@@ -52,60 +26,21 @@ std::vector<json> cases(const char* file)
     return lines;
 }
 
-class Cli : public Workbench {
-protected:
-    // The case typed into a freshly opened fake window; the result in the shape of tabrix-cli's JSON.
-    json on_window(const json& c, const json& roles)
-    {
-        TearDown();
-        w = FakeWindow();
-        SetUp();
-        choose(c["row"].get<std::string>());
-        if (c.contains("mode"))
-            select_mode(std::map<std::string, int>{{"ecb", IDC_RADIO_ECB}, {"cbc", IDC_RADIO_CBC},
-                                                   {"mac", IDC_RADIO_MAC}}[c["mode"]]);
-        if (c.value("padding", false))
-            click(IDC_PADDING);
-        if (c.value("use_ipek", false))
-            click(IDC_USE_IPEK);
-        for (int i : c.value("ascii", std::vector<int>{}))
-            set_ascii(i, true);
-        for (const auto& [role, text] : c["inputs"].items())
-            type(roles.at(role), text.get<std::string>());
-        run();
-        json j = {{"row", c["row"]}, {"outputs", json::object()}};
-        for (int i = 1; i < 5; ++i)
-            if (field_is_output(selected_row(), i) && w[field_label_id[i]].visible)
-                j["outputs"][std::to_string(i)] = {{"title", w[field_label_id[i]].text}, {"text", text(i)},
-                                                   {"counter", counter(i)}};
-        if (w[IDC_CHECK_VALUE].visible)
-            j["check_value"] = w[IDC_CHECK_VALUE].text;
-        if (!w.messages.empty()) {
-            j["error"] = w.messages[0].text;
-            for (int i = 0; i < 4; ++i)
-                if (w.focus == field_edit_id[i])
-                    j["error_field"] = i;
-        }
-        return j;
-    }
-};
-
-// Each row's roles by name, from list --json.
-std::map<std::string, json> roles_by_row()
+// The case run in-process on a freshly opened fake window, through the console's own request builder and
+// row driver; the result in the shape of tabrix-cli's JSON.
+json on_window(const json& c)
 {
-    std::map<std::string, json> rows;
-    for (const json& row : json::parse(cli("list --json").out))
-        for (const json& f : row["fields"]) {
-            rows[row["name"]][f["role"].get<std::string>()] = f["index"];
-            for (const json& alias : f.value("aliases", json::array()))
-                rows[row["name"]][alias.get<std::string>()] = f["index"];
-        }
-    return rows;
+    FakeWindow w;
+    open_window(w);
+    const CaseRequest request = read_case(c);
+    EXPECT_EQ(request.problem, "");
+    const json j = result_json(*request.row, shown_as_utf8(run_form(w, request.form)));
+    controller_destroy();
+    return j;
 }
 
-TEST_F(Cli, RunShowsWhatTheWindowShows)
+TEST(Cli, RunShowsWhatTheWindowShows)
 {
-    const auto roles = roles_by_row();
     for (const json& c : cases("cli-window.jsonl")) {
         std::string args = "run " + shell_quoted(c["row"].get<std::string>()) + " --json";
         if (c.contains("mode"))
@@ -117,7 +52,7 @@ TEST_F(Cli, RunShowsWhatTheWindowShows)
         for (const auto& [role, text] : c["inputs"].items())
             args += " --" + role + " " + shell_quoted(text.get<std::string>());
         const Ran ran = cli(args);
-        const json window = on_window(c, roles.at(c["row"]));
+        const json window = on_window(c);
         EXPECT_EQ(json::parse(ran.out), window) << c["source"] << ": " << args;
         if (window.contains("error")) {
             EXPECT_EQ(ran.status, 2) << args;
@@ -161,8 +96,19 @@ TEST(CliExit, StatusAndMessage)
         {"run des -0 - --key -", 64, "tabrix-cli: only one field can be read from standard input"},
         {"run des -0 0102 --key 0123456789ABCDEF", 2,
          "Invalid field size! (field 0 --data: Clear data (8-byte blocks))"},
-        {"run des --bogus", 64, "The following argument was not expected: --bogus"},
+        {"run des --bogus", 64, "tabrix-cli: DES has no input --bogus; its inputs: --data --key --iv"},
+        {"run sha-1 --ksn 00", 64, "tabrix-cli: SHA-1 has no input --ksn; its inputs: --data"},
+        {"run 'dukpt t pin' --use-ipek --ivv 0", 64, "tabrix-cli: DUKPT Triple-DES PIN has no input --ivv; its inputs: --data --ksn --bdk"},
+        {"list quadruple", 64, "tabrix-cli: no row \"quadruple\""},
+        {"run des 4E6F772069732074", 64, "tabrix-cli: unexpected argument \"4E6F772069732074\" (a value needs its option)"},
         {"run des -0 4E6F772069732074 --key -", 0, ""},
+        // A verify row: 0 when it verifies, 1 when it does not.
+        {"run 'EMV ARQC check (from TLV)' --imk 0123456789ABCDEFFEDCBA9876543210 --de55 5A0812345678901234565F3401009F02"
+         "060000000040009F03060000000000009F1A020124950580000480005F2A0201249A031911059C01019F370452BF4585820218009F3602001"
+         "C9F100706010A03A060109F260829CCA15AE665FA2E", 0, ""},
+        {"run 'EMV ARQC check (from TLV)' --imk 0123456789ABCDEFFEDCBA9876543210 --de55 5A0812345678901234565F3401009F02"
+         "060000000040009F03060000000000009F1A020124950580000480005F2A0201249A031911059C01019F370452BF4585820218009F3602001"
+         "C9F100706010A03A060109F260829CCA15AE665FA2F", 1, ""},
         {"--help", 0, ""},
     };
     for (const auto& r : RUNS) {
@@ -196,6 +142,20 @@ TEST(CliList, EveryRowInDropListOrder)
     const json& parity = *std::find_if(rows.begin(), rows.end(), [](const json& r) { return r["name"] == "Parity Adjust (msb even)"; });
     EXPECT_EQ(parity["fields"][0]["size"], "any length up to 1024 bytes");
     EXPECT_FALSE(parity["fields"][1].contains("size")); // an output
+}
+
+// One row, by name or abbreviation: its fields with direction, kind, size, default, aliases and parts;
+// JSON indented. The key block padding is --pad on the command line, "padding" in batch files.
+TEST(CliList, OneRow)
+{
+    const Ran des = cli("list des --json");
+    EXPECT_EQ(des.status, 0);
+    EXPECT_TRUE(des.out.starts_with("{\n  \"check_value\": true,\n  \"fields\": [\n    {\n")) << des.out;
+    EXPECT_EQ(json::parse(des.out)["name"], "DES");
+    const Ran build = cli("list 'key block - build'");
+    EXPECT_NE(build.out.find("\n    3  --pad                 Padding (optional, random if empty):  (input, hex, any length up "
+                             "to 1024 bytes, or empty; empty means random; also \"padding\" in batch files (--padding is "
+                             "run's own))\n"), std::string::npos) << build.out;
 }
 
 TEST(CliSelftest, Passes)

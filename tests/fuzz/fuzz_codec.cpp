@@ -25,8 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int size_rule = SIZE_RULES[in.byte() % std::size(SIZE_RULES)];
     const std::string text = in.rest(FIELD_MAX_TEXT);
 
-    FakeWindow w;
-    open_window(w);
+    static FakeWindow w; // opened once: the codec reads and writes only the field edits, boxes and buffers
+    static const bool opened = (open_window(w), true);
+    (void)opened;
+    w.messages.clear();
+    w.focus = w.selected_all = 0;
     for (FieldBuffer& b : g_field) {
         std::memset(b.data, 0xA5, sizeof b.data);
         b.length = 777;

@@ -12,6 +12,10 @@ using Json = nlohmann::json;
 // each case carries that name as "source".
 std::vector<Json> read_cases(const std::string& family);
 
+// The row cases of a family (those with "row" and "in") in the console's batch form: {"row", "inputs":
+// {"0": text, ...}, "mode", "padding", "use_ipek", "ascii"}, with "expect" where the case says what follows.
+std::vector<Json> batch_form_cases(const std::string& family);
+
 // A row case: row, mode ("ECB", "CBC", "MAC" or "MAC padded"), ipek (ticks "Use IPEK"), ascii (the fields
 // whose box is ticked), in (fields 0 to 3). Typed, then check: the check value line; icons: the picture
 // resource beside each field, -1 where none shows. Then GO!, when the

@@ -1,5 +1,5 @@
-// fake_window.h: a window seam that records every control's state, for driving the controller headless,
-// and the user's actions on it, shared by the unit-test fixture and the fuzz targets.
+// fake_window.h: a window seam that records every control's state and injects failures, shared by the
+// unit-test fixture and the fuzz targets; the user's actions on it are the console's (cli/actions.h).
 #pragma once
 
 #include <map>
@@ -7,9 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/actions.h"
 #include "core/headless_window.h"
-
-inline constexpr int NOTIFY_EDIT_CHANGE = 0x0300; // EN_CHANGE
 
 // Controls, message boxes, the title, focus, timer, cursor, exit code and clipboard text are recorded by
 // the headless window the console program runs on; the fake adds what tests look at beyond that and the
@@ -39,7 +38,7 @@ public:
     std::set<ClipboardBlock> freed_blocks;
 
     // Window rectangles for centre_window.
-    std::map<WindowRef, WindowRect> rects;
+    std::map<WindowRef, WindowRect> rects{{DESKTOP, {0, 0, 1280, 1024}}, {MAIN, {0, 0, 800, 700}}};
     std::map<WindowRef, WindowRef> parents;
     static constexpr WindowRef MAIN = 1;
     static constexpr WindowRef DESKTOP = 100;
@@ -69,14 +68,3 @@ public:
     WindowRect window_rect(WindowRef window) override { return rects[window]; }
     void move_to_top(WindowRef window, int x, int y) override;
 };
-
-// A user's actions: open the main window on the fake (zeroing the workbench state first), choose a
-// drop-list row, type into field 0 to 3 (cut at the edit's limit, with the edit-change notification),
-// tick or untick a box (a click, so it notifies), click a block-mode radio button, press GO! and fire the
-// timer (false: no timer ran).
-void open_window(FakeWindow& w);
-void choose_row(FakeWindow& w, int row);
-void type_text(FakeWindow& w, int field, std::string_view text);
-void set_box(FakeWindow& w, int control_id, bool ticked);
-void select_mode(FakeWindow& w, int radio_id);
-bool press_go(FakeWindow& w);

@@ -19,14 +19,16 @@
 std::string hex_bytes(std::string_view hex);
 
 class Workbench : public ::testing::Test {
+public:
+    // The drop-list index of the row with this name; fails the test if there is none.
+    static int row_index(std::string_view name);
+
 protected:
     FakeWindow w;
 
     void SetUp() override { open_window(w); }
     void TearDown() override { controller_destroy(), g_window = nullptr; }
 
-    // The drop-list index of the row with this name; fails the test if there is none.
-    static int row_index(std::string_view name);
     // Chooses a row in the drop-list, as a user would.
     void choose(std::string_view name) { choose_row(w, row_index(name)); }
     // Replaces the text of field i (0 to 3) as typed, with the edit-change notification.
