@@ -19,22 +19,6 @@ namespace {
 
 using nlohmann::json;
 
-// Every name a row's inputs go by: roles, part roles and aliases, each with the field it names.
-std::vector<std::pair<std::string, int>> input_names(const RowInfo& row)
-{
-    std::vector<std::pair<std::string, int>> names;
-    for (const FieldInfo& f : row.fields) {
-        if (f.output)
-            continue;
-        names.emplace_back(f.role, f.index);
-        for (const PartInfo& p : f.parts)
-            names.emplace_back(p.role, f.index);
-        for (const std::string& a : f.aliases)
-            names.emplace_back(a, f.index);
-    }
-    return names;
-}
-
 TEST(CliCatalogue, RolesAreUniqueInTheirRowAndNoneIsRunsOwnOption)
 {
     for (int index : operation_rows()) {
