@@ -36,6 +36,8 @@ constexpr FieldLook KSN_TYPE_AES = {"KSN (12 bytes) + key type (0002/3/4 AES-128
 constexpr FieldLook KSN_TYPE_TDEA = {"KSN (12 bytes) + key type (0000 2TDEA - if omitted, 0001 3TDEA):", 128, "ksn", one_of(12, 14)};
 constexpr FieldLook PIN = {"PIN (4 to 12 digits):", 137, "pin", between(4, 12)};
 constexpr FieldLook PAN = {"PAN - Primary Account Number (digits):", 117, "pan", between(13, 19)};
+// ISO 9564-1 format 4 takes any PAN of up to 19 digits; one shorter than 12 is right-justified in 12.
+constexpr FieldLook PAN_4 = {"PAN - Primary Account Number (digits):", 117, "pan", between(1, 19)};
 constexpr FieldLook OUT_PIN = {"PIN:", 137, "pin"};
 
 #define AES_DUKPT "AES DUKPT - Derived Unique Key Per Transaction - ANSI X9.24-3-2017\r"
@@ -61,11 +63,11 @@ inline constexpr std::array<OperationRow, 18> ROWS{{
      AES_DUKPT "Derivation key of a counter, one derivation per one-bit", aes_dukpt_intermediate_key_handler,
      OPF_CHECK_VALUE | OPF_IPEK_OPTION | OPF_AES_IK, nullptr, check_value_aes},
     {OP_AES_DUKPT_PIN_FORMAT4, "AES DUKPT PIN (format 4)",
-     {PIN, KSN_TYPE_AES, BDK, PAN, {"Encrypted PIN block (format 4):", 118, "pin-block"}},
+     {PIN, KSN_TYPE_AES, BDK, PAN_4, {"Encrypted PIN block (format 4):", 118, "pin-block"}},
      AES_DUKPT "ISO 9564-1 format 4, AES PIN key, random fill (encryption)", aes_dukpt_pin_format4_handler,
      PIN_FLAGS | OPF_DIGITS(0), nullptr, check_value_aes},
     {OP_AES_DUKPT_PIN_FORMAT4, "AES DUKPT PIN (format 4) [rev]",
-     {{"Encrypted PIN block (ISO 9564-1 format 4, 16 bytes):", 118, "pin-block", exactly(16), "encrypted-pin-block"}, KSN_TYPE_AES, BDK, PAN, OUT_PIN},
+     {{"Encrypted PIN block (ISO 9564-1 format 4, 16 bytes):", 118, "pin-block", exactly(16), "encrypted-pin-block"}, KSN_TYPE_AES, BDK, PAN_4, OUT_PIN},
      AES_DUKPT "ISO 9564-1 format 4 PIN block, AES PIN key (decryption)", aes_dukpt_pin_format4_handler,
      PIN_FLAGS | OPF_REVERSE | OPF_DIGITS(4), nullptr, check_value_aes},
     {OP_AES_DUKPT_PIN_FORMAT0, "AES DUKPT Triple-DES PIN (format 0)",

@@ -257,4 +257,64 @@ TEST(CliCatalogue, EverySizeListNamesIsAccepted)
     controller_destroy();
 }
 
+// Sizes just outside a rule: one below and one above each exact size or range end, and a step and one
+// more for a multiple; none is 0 or past the field's capacity.
+std::vector<int> sizes_outside(const SizeRule& rule, int capacity)
+{
+    std::vector<int> outside;
+    auto named = [&](int s) {
+        if (rule.sizes[0] != 0)
+            return std::find(rule.sizes.begin(), rule.sizes.end(), s) != rule.sizes.end();
+        return s >= rule.min && (rule.max == 0 || s <= rule.max) && (rule.multiple == 0 || s % rule.multiple == 0);
+    };
+    std::vector<int> ends = {rule.min, rule.max};
+    ends.insert(ends.end(), rule.sizes.begin(), rule.sizes.end());
+    if (rule.multiple > 1)
+        ends.push_back(rule.multiple);
+    for (int end : ends)
+        for (int s : {end - 1, end + 1})
+            if (end > 0 && s > 0 && s <= capacity && !named(s) &&
+                std::find(outside.begin(), outside.end(), s) == outside.end())
+                outside.push_back(s);
+    return outside;
+}
+
+// Each input, and each part, at a size just outside its rule: refused on its field with every base case.
+TEST(CliCatalogue, SizesOutsideTheRuleAreRefused)
+{
+    const std::map<int, std::vector<json>> bases = base_cases();
+    FakeWindow w;
+    open_window(w);
+    for (int index : operation_rows()) {
+        const RowInfo& info = describe_row(index);
+        const OperationRow& row = catalogue[index];
+        if (!bases.count(index))
+            continue; // named by EverySizeListNamesIsAccepted
+        auto refused = [&](const FieldInfo& f, auto&& text_from, const std::string& what) {
+            for (const json& line : bases.at(index)) {
+                FormRequest request = read_case(line).form;
+                request.fields[f.index] = text_from(request.fields[f.index].value_or(""));
+                request.ascii[f.index] = false;
+                const FormResult r = run_form(w, request);
+                EXPECT_TRUE(!r.usage.empty() || r.error_field == f.index)
+                    << info.name << " --" << f.role << " " << what << " taken: " << r.error;
+            }
+        };
+        for (const FieldInfo& f : info.fields) {
+            const FieldLook& look = row.field[f.index];
+            if (f.output || sized_together(info.name, f.index))
+                continue;
+            const int capacity = look.capacity ? look.capacity : FIELD_MAX_BYTES;
+            const FieldKind kind = field_kind(row, f.index);
+            for (int size : look.parts.empty() ? sizes_outside(look.size, capacity) : std::vector<int>{})
+                refused(f, [&](const std::string&) { return value_of(kind, size); }, "at " + std::to_string(size));
+            for (std::size_t p = 0; p < look.parts.size(); ++p)
+                for (int size : sizes_outside(look.parts[p].size, capacity))
+                    refused(f, [&](const std::string& typed) { return with_part(f, typed, p, value_of(look.parts[p].kind, size)); },
+                            std::string("--") + look.parts[p].role + " at " + std::to_string(size));
+        }
+    }
+    controller_destroy();
+}
+
 } // namespace
