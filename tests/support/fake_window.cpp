@@ -14,8 +14,18 @@ ClipboardBlock FakeWindow::clipboard_alloc(std::size_t bytes)
     return blocks.size();
 }
 
+char* FakeWindow::clipboard_lock(ClipboardBlock b)
+{
+    if (fail_lock || !b || b > blocks.size())
+        return nullptr;
+    locked_blocks.insert(b);
+    return blocks[b - 1].data();
+}
+
 void FakeWindow::clipboard_set_text(ClipboardBlock block)
 {
+    if (locked_blocks.count(block))
+        return;
     const std::vector<char>& b = blocks.at(block - 1);
     clipboard.assign(b.data(), strnlen(b.data(), b.size()));
 }

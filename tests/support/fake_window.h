@@ -36,6 +36,7 @@ public:
     std::size_t last_alloc_bytes = 0;
     std::vector<std::vector<char>> blocks; // every block handed out, index + 1 is its reference
     std::set<ClipboardBlock> freed_blocks;
+    std::set<ClipboardBlock> locked_blocks; // a block handed over still locked is not taken, so that a missing unlock shows
 
     // Window rectangles for centre_window.
     std::map<WindowRef, WindowRect> rects{{DESKTOP, {0, 0, 1280, 1024}}, {MAIN, {0, 0, 800, 700}}};
@@ -57,8 +58,8 @@ public:
     bool clipboard_open() override { return clipboard_is_open = true; }
     void clipboard_empty() override { clipboard.clear(), clipboard_emptied = true; }
     ClipboardBlock clipboard_alloc(std::size_t bytes) override;
-    char* clipboard_lock(ClipboardBlock b) override { return fail_lock || !b || b > blocks.size() ? nullptr : blocks[b - 1].data(); }
-    void clipboard_unlock(ClipboardBlock) override {}
+    char* clipboard_lock(ClipboardBlock b) override;
+    void clipboard_unlock(ClipboardBlock b) override { locked_blocks.erase(b); }
     void clipboard_free(ClipboardBlock block) override { freed_blocks.insert(block); }
     void clipboard_set_text(ClipboardBlock block) override;
     void clipboard_close() override { clipboard_is_open = false; }
