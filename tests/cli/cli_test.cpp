@@ -90,6 +90,7 @@ TEST(CliExit, StatusAndMessage)
         {"run 'dukpt t pin' --key 00", 64, "tabrix-cli: DUKPT Triple-DES PIN has no input --key"},
         {"run des --ksn 00", 64, "tabrix-cli: DES has no input --ksn; its inputs: --data --key --iv"},
         {"run sha-1 --mode cbc -0 00", 64, "tabrix-cli: SHA-1: the row offers no CBC mode"},
+        {"run 'EMV Cryptogram (custom)' --mode ecb -0 00", 64, "tabrix-cli: EMV Cryptogram (custom): the row offers no ECB mode"},
         {"run des --padding -0 00", 64, "tabrix-cli: DES: Padding is offered in MAC mode only"},
         {"run des --key 0123456789ABCDEF", 64, "tabrix-cli: DES: GO! stays disabled while field 0 is empty"},
         {"run des --iv 00 -0 00", 64, "tabrix-cli: DES: field 3 is not used in this mode"},
