@@ -188,13 +188,19 @@ std::string with_part(const FieldInfo& f, const std::string& typed, std::size_t 
     return join_parts(f, parts);
 }
 
-// Each row run from its base cases with one input, or one part, at each size its rule names: with at
-// least one base, the row does not refuse that input for its size.
-TEST(CliCatalogue, EverySizeListNamesIsAccepted)
-{
+// The rows run from their base cases on an open window.
+class CliSizes : public ::testing::Test {
+protected:
+    void SetUp() override { open_window(w); }
+    void TearDown() override { controller_destroy(); }
     const std::map<int, std::vector<json>> bases = base_cases();
     FakeWindow w;
-    open_window(w);
+};
+
+// Each row run from its base cases with one input, or one part, at each size its rule names: with at
+// least one base, the row does not refuse that input for its size.
+TEST_F(CliSizes, EverySizeListNamesIsAccepted)
+{
     for (int index : operation_rows()) {
         const RowInfo& info = describe_row(index);
         const OperationRow& row = catalogue[index];
@@ -254,11 +260,10 @@ TEST(CliCatalogue, EverySizeListNamesIsAccepted)
                              std::string("--") + look.parts[p].role + " at " + std::to_string(size));
         }
     }
-    controller_destroy();
 }
 
-// Sizes just outside a rule: one below and one above each exact size or range end, and a step and one
-// more for a multiple; none is 0 or past the field's capacity.
+// Sizes just outside a rule: one below and one above each exact size, each end of a range and the step
+// of a multiple, where the rule does not name them; none is 0 or past the field's capacity.
 std::vector<int> sizes_outside(const SizeRule& rule, int capacity)
 {
     std::vector<int> outside;
@@ -280,16 +285,13 @@ std::vector<int> sizes_outside(const SizeRule& rule, int capacity)
 }
 
 // Each input, and each part, at a size just outside its rule: refused on its field with every base case.
-TEST(CliCatalogue, SizesOutsideTheRuleAreRefused)
+TEST_F(CliSizes, SizesOutsideTheRuleAreRefused)
 {
-    const std::map<int, std::vector<json>> bases = base_cases();
-    FakeWindow w;
-    open_window(w);
     for (int index : operation_rows()) {
-        const RowInfo& info = describe_row(index);
-        const OperationRow& row = catalogue[index];
         if (!bases.count(index))
             continue; // named by EverySizeListNamesIsAccepted
+        const RowInfo& info = describe_row(index);
+        const OperationRow& row = catalogue[index];
         auto refused = [&](const FieldInfo& f, auto&& text_from, const std::string& what) {
             for (const json& line : bases.at(index)) {
                 FormRequest request = read_case(line).form;
@@ -314,7 +316,6 @@ TEST(CliCatalogue, SizesOutsideTheRuleAreRefused)
                             std::string("--") + look.parts[p].role + " at " + std::to_string(size));
         }
     }
-    controller_destroy();
 }
 
 } // namespace
