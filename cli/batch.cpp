@@ -15,14 +15,6 @@ using nlohmann::json;
 
 namespace {
 
-const FieldInfo* field_info(const RowInfo& row, int index)
-{
-    for (const FieldInfo& f : row.fields)
-        if (f.index == index)
-            return &f;
-    return nullptr;
-}
-
 // Hexadecimal as the window writes it: no spaces, upper case.
 std::string as_shown_hex(const std::string& text)
 {
@@ -94,30 +86,6 @@ bool read_line(std::streambuf& in, std::string& text, bool& too_long)
     return true;
 }
 
-// What keeps a line from being read as JSON before it is parsed: a NUL byte, or nesting too deep for
-// the reader to hold.
-std::string pre_scan(const std::string& text)
-{
-    int depth = 0;
-    bool in_string = false, escaped = false;
-    for (char c : text) {
-        if (c == '\0')
-            return "bad JSON (a NUL byte)";
-        if (in_string) {
-            escaped = !escaped && c == '\\';
-            in_string = escaped || c != '"';
-            continue;
-        }
-        if (c == '"')
-            in_string = true;
-        else if ((c == '[' || c == '{') && ++depth > BATCH_DEPTH_LIMIT)
-            return "bad JSON (nested deeper than " + std::to_string(BATCH_DEPTH_LIMIT) + ")";
-        else if (c == ']' || c == '}')
-            --depth;
-    }
-    return "";
-}
-
 // Parses a line, refusing a key given twice in one object; discarded with the problem when not JSON.
 json parse_line(const std::string& text, std::string& problem)
 {
@@ -150,6 +118,28 @@ std::string one_line(const std::string& message)
 }
 
 } // namespace
+
+std::string unreadable_line(const std::string& text)
+{
+    int depth = 0;
+    bool in_string = false, escaped = false;
+    for (char c : text) {
+        if (c == '\0')
+            return "bad JSON (a NUL byte)";
+        if (in_string) {
+            escaped = !escaped && c == '\\';
+            in_string = escaped || c != '"';
+            continue;
+        }
+        if (c == '"')
+            in_string = true;
+        else if ((c == '[' || c == '{') && ++depth > BATCH_DEPTH_LIMIT)
+            return "bad JSON (nested deeper than " + std::to_string(BATCH_DEPTH_LIMIT) + ")";
+        else if (c == ']' || c == '}')
+            --depth;
+    }
+    return "";
+}
 
 CaseRequest read_case(const json& line)
 {
@@ -283,7 +273,7 @@ BatchTotals run_batch(std::istream& in, std::ostream& out, std::ostream& err, He
         if (!too_long && text.find_first_not_of(" \t") == std::string::npos)
             continue;
         const std::string where = "line " + std::to_string(number) + ": ";
-        std::string problem = too_long ? "longer than 1 MiB" : pre_scan(text);
+        std::string problem = too_long ? "longer than 1 MiB" : unreadable_line(text);
         const json line = problem.empty() ? parse_line(text, problem) : json();
         if (problem.empty() && line.is_object() && line.size() == 1 && line.contains("source"))
             continue; // names where the cases after it come from

@@ -40,6 +40,10 @@ std::string letters_hint(const RowInfo& row, const FormRequest& request, int ind
 // JSON text of a value.
 std::string dump(const nlohmann::json& value);
 
+// What keeps a line from being read as JSON before it is parsed: "bad JSON (a NUL byte)", "bad JSON
+// (nested deeper than 32)"; "" when it may be parsed.
+std::string unreadable_line(const std::string& text);
+
 // The longest line a batch reads, and the deepest nesting of arrays and objects it parses.
 inline constexpr std::size_t BATCH_LINE_LIMIT = 1 << 20;
 inline constexpr int BATCH_DEPTH_LIMIT = 32;

@@ -165,8 +165,7 @@ int list_rows(const std::string& only, bool as_json)
     std::vector<int> rows = operation_rows();
     if (!only.empty()) {
         const RowMatch match = find_row(only);
-        if (match.index < 0)
-            {
+        if (match.index < 0) {
             GivenRequest unknown;
             unknown.row = only;
             return usage(build_request(unknown, Naming::Option).problem);
@@ -337,6 +336,26 @@ std::map<std::string, std::string> input_roles()
     return roles;
 }
 
+#ifdef _WIN32
+// The command line as wide characters, each argument in UTF-8; empty when Windows cannot split it.
+std::vector<std::string> utf8_arguments()
+{
+    int count = 0;
+    std::vector<std::string> args;
+    if (wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        for (int i = 0; i < count; ++i) {
+            const int n = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+            std::string arg(static_cast<std::size_t>(n > 0 ? n : 1), '\0');
+            WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, arg.data(), n, nullptr, nullptr);
+            arg.resize(std::strlen(arg.c_str()));
+            args.push_back(arg);
+        }
+        LocalFree(wide);
+    }
+    return args;
+}
+#endif
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -344,18 +363,7 @@ int main(int argc, char** argv)
 #ifdef _WIN32
     // The arguments as typed, in UTF-8 rather than the console's code page; output in UTF-8, which the
     // console then shows as written.
-    int wide_count = 0;
-    std::vector<std::string> utf8_args;
-    if (wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &wide_count)) {
-        for (int i = 0; i < wide_count; ++i) {
-            const int n = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
-            std::string arg(static_cast<std::size_t>(n > 0 ? n : 1), '\0');
-            WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, arg.data(), n, nullptr, nullptr);
-            arg.resize(std::strlen(arg.c_str()));
-            utf8_args.push_back(arg);
-        }
-        LocalFree(wide);
-    }
+    std::vector<std::string> utf8_args = utf8_arguments();
     std::vector<char*> utf8_argv;
     for (std::string& arg : utf8_args)
         utf8_argv.push_back(arg.data());

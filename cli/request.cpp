@@ -16,14 +16,6 @@ std::string named(std::string_view key, Naming naming)
     return name;
 }
 
-const FieldInfo* field_info(const RowInfo& row, int index)
-{
-    for (const FieldInfo& f : row.fields)
-        if (f.index == index)
-            return &f;
-    return nullptr;
-}
-
 std::string unknown_row(const std::string& name, const RowMatch& match, Naming naming)
 {
     if (naming == Naming::Option) {

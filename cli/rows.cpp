@@ -74,7 +74,11 @@ std::vector<int> operation_rows()
 
 namespace {
 
-const char* unit(FieldKind kind) { return kind == FieldKind::Digits ? "digits" : kind == FieldKind::Text ? "characters" : "bytes"; }
+std::string unit(FieldKind kind, int count)
+{
+    const std::string word = kind == FieldKind::Digits ? "digit" : kind == FieldKind::Text ? "character" : "byte";
+    return count == 1 ? word : word + "s";
+}
 
 std::vector<std::string> alias_list(const char* aliases)
 {
@@ -88,26 +92,23 @@ std::vector<std::string> alias_list(const char* aliases)
 
 std::string size_words(const SizeRule& rule, FieldKind kind, int capacity)
 {
-    const std::string u = unit(kind);
     std::string words;
     if (rule.sizes[0] != 0) {
         int n = 0;
         while (n < 3 && rule.sizes[static_cast<std::size_t>(n)] != 0)
             ++n;
-        if (n == 1 && rule.sizes[0] == 1)
-            return std::string("exactly 1 ") + (kind == FieldKind::Digits ? "digit" : kind == FieldKind::Text ? "character" : "byte") +
-                   (rule.optional ? ", or empty" : "");
         if (n == 1)
             words = "exactly " + std::to_string(rule.sizes[0]);
         for (int i = 0; n > 1 && i < n; ++i)
             words += (i == 0 ? "" : i + 1 == n ? " or " : ", ") + std::to_string(rule.sizes[static_cast<std::size_t>(i)]);
-        words += " " + u;
+        words.append(" ").append(unit(kind, n == 1 ? rule.sizes[0] : 2));
     } else if (rule.multiple > 0) {
-        words = "a multiple of " + std::to_string(rule.multiple) + " " + u;
+        words = "a multiple of " + std::to_string(rule.multiple) + " " + unit(kind, rule.multiple);
     } else if (rule.min > 0 || rule.max > 0) {
-        words = std::to_string(std::max<int>(rule.min, 1)) + " to " + std::to_string(rule.max ? rule.max : capacity) + " " + u;
+        words = std::to_string(std::max<int>(rule.min, 1)) + " to " + std::to_string(rule.max ? rule.max : capacity) + " " +
+                unit(kind, 2);
     } else {
-        words = "any length up to " + std::to_string(capacity) + " " + u;
+        words = "any length up to " + std::to_string(capacity) + " " + unit(kind, capacity);
     }
     return rule.optional ? words + ", or empty" : words;
 }
@@ -193,6 +194,14 @@ RowMatch find_row(std::string_view row)
     for (int i : hits)
         match.candidates.push_back(catalogue[i].name);
     return match;
+}
+
+const FieldInfo* field_info(const RowInfo& row, int index)
+{
+    for (const FieldInfo& f : row.fields)
+        if (f.index == index)
+            return &f;
+    return nullptr;
 }
 
 int field_by_key(const RowInfo& row, std::string_view key)

@@ -54,6 +54,9 @@ struct RowMatch {
 };
 RowMatch find_row(std::string_view row);
 
+// The shown field of a row at index 0 to 4; nullptr when the row hides it.
+const FieldInfo* field_info(const RowInfo& row, int index);
+
 // The field of a row that a role name, an alias or an index ("0" to "4") names; -1 when none.
 int field_by_key(const RowInfo& row, std::string_view key);
 

@@ -12,10 +12,8 @@ namespace {
 // A line asking for a key larger than 48 bytes (or one given as text), which takes seconds to generate.
 bool slow_key_generation(const std::string& line)
 {
-    int depth = 0;
-    for (char c : line)
-        if (c == '\0' || ((c == '[' || c == '{') && ++depth > BATCH_DEPTH_LIMIT))
-            return false; // refused before it is read
+    if (!unreadable_line(line).empty())
+        return false; // refused before it is read
     const nlohmann::json j = nlohmann::json::parse(line, nullptr, false);
     if (!j.is_object() || !j.contains("row") || !j["row"].is_string())
         return false;
