@@ -7,6 +7,7 @@
 
 #include "cli/batch.h"
 #include "core/controls.h"
+#include "tests/support/batch_form.h"
 
 namespace {
 
@@ -49,15 +50,7 @@ int main(int argc, char** argv)
             const nlohmann::json line = nlohmann::json::parse(text, nullptr, false);
             if (line.is_discarded() || !line.is_object() || !line.contains("row"))
                 continue;
-            nlohmann::json batch = line;
-            if (line.contains("in")) { // a family file's row case: fields by index
-                batch = {{"row", line["row"]}, {"inputs", nlohmann::json::object()}};
-                for (std::size_t i = 0; i < line["in"].size() && i < 4; ++i)
-                    if (line["in"][i].is_string() && !line["in"][i].get<std::string>().empty())
-                        batch["inputs"][std::to_string(i)] = line["in"][i];
-                if (line.contains("out"))
-                    batch["expect"] = {{"4", line["out"]}};
-            }
+            const nlohmann::json batch = line.contains("in") ? batch_form(line) : line; // a family file's row case
             const CaseRequest c = read_case(batch);
             const std::string name = std::to_string(written++);
             std::ofstream(root / "batch" / name, std::ios::binary) << dump(batch);

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <fstream>
 
+#include "tests/support/batch_form.h"
+
 std::vector<Json> read_cases(const std::string& family)
 {
     std::ifstream file(std::string(TABRIX_TEST_DATA) + "/" + family + ".jsonl");
@@ -27,29 +29,9 @@ std::vector<Json> read_cases(const std::string& family)
 std::vector<Json> batch_form_cases(const std::string& family)
 {
     std::vector<Json> out;
-    for (const Json& c : read_cases(family)) {
-        if (!c.contains("row") || !c.contains("in"))
-            continue;
-        Json b = {{"row", c["row"]}, {"inputs", Json::object()}};
-        const OperationRow& row = catalogue[static_cast<std::size_t>(Workbench::row_index(c["row"].get<std::string>()))];
-        for (std::size_t i = 0; i < c["in"].size(); ++i)
-            if (!c["in"][i].get<std::string>().empty() && row.field[i].label && !field_is_output(row, static_cast<int>(i)))
-                b["inputs"][std::to_string(i)] = c["in"][i];
-        const std::string mode = c.value("mode", "");
-        if (!mode.empty())
-            b["mode"] = mode.substr(0, 3) == "MAC" ? "mac" : mode == "CBC" ? "cbc" : "ecb";
-        if (mode == "MAC padded")
-            b["padding"] = true;
-        if (c.value("ipek", false))
-            b["use_ipek"] = true;
-        if (c.contains("ascii"))
-            b["ascii"] = c["ascii"];
-        if (c.contains("out"))
-            b["expect"] = {{"4", c["out"]}};
-        if (c.contains("error"))
-            b["expect"] = {{"error", c["error"]}};
-        out.push_back(b);
-    }
+    for (const Json& c : read_cases(family))
+        if (c.contains("row") && c.contains("in"))
+            out.push_back(batch_form(c));
     return out;
 }
 
